@@ -79,25 +79,21 @@ void TempText::Append(const char* text) {
   end_ += length;
 }
 
-void TempText::AppendInt(int32_t n) {
-  if (n >= 0 && n <= 9) {  // the cells' digits: the common case
-    if (areaEnd - end_ < 2) StopWithMessage(AREA_FULL);
-    *end_++ = static_cast<char>('0' + n);
-    return;
-  }
-  char buffer[12];
-  char* first = FormatInt(n, buffer);
-  size_t length = static_cast<size_t>(buffer + sizeof buffer - first);
-  if (static_cast<size_t>(areaEnd - end_) < length + 1) StopWithMessage(AREA_FULL);
-  memcpy(end_, first, length);
-  end_ += length;
-}
-
 const char* TempText::Finish() { return Keep(start_, end_); }
 
 char* TempReserve(int32_t bytes) { return Reserve(bytes > 0 ? static_cast<size_t>(bytes) : 0); }
 
 const char* TempCommit(char* text) { return Keep(text, text + strlen(text)); }
+
+const char* TempKeep(char* text, char* end) { return Keep(text, end); }
+
+char* StrWriteInt(char* out, int32_t n) {
+  char buffer[12];
+  char* first = FormatInt(n, buffer);
+  size_t length = static_cast<size_t>(buffer + sizeof buffer - first);
+  memcpy(out, first, length);
+  return out + length;
+}
 
 void StrFree(char* block) { MainHeapFree(block); }
 

@@ -31,14 +31,13 @@ class TempScope {
 };
 
 // Builds one text at `top` piece by piece. While it is open no other text
-// may be produced: pass finished texts to Append, numbers to AppendInt.
+// may be produced: pass finished texts to Append.
 class TempText {
  public:
   TempText();
   TempText(const TempText&) = delete;
   TempText& operator=(const TempText&) = delete;
   void Append(const char* text);
-  void AppendInt(int32_t n);
   // Terminates the text, moves `top` past it and returns it.
   const char* Finish();
 
@@ -51,6 +50,10 @@ class TempText {
 // (reading a gadget's text); TempCommit then keeps what it wrote.
 char* TempReserve(int32_t bytes);
 const char* TempCommit(char* text);
+// Like TempCommit for a producer that knows where its text ends.
+const char* TempKeep(char* text, char* end);
+// Writes the decimal digits of n (no terminator) and returns the end.
+char* StrWriteInt(char* out, int32_t n);
 
 void StrFree(char* block);
 

@@ -1,0 +1,95 @@
+# Shared by scripts/test and scripts/run: package installation, the two build
+# trees, and a private Xvfb display and Wine prefix that are always stopped.
+# Source it; it defines functions and sets ROOT and BUILD.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+
+PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev
+          wine wine64 xvfb x11-apps imagemagick fonts-liberation)
+
+say() { printf '== %s\n' "$*"; }
+
+install_missing_packages() {
+  local missing=() p
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local line="apt-get update && apt-get install -y ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+      sudo="sudo"
+    else
+      echo "Missing packages: ${missing[*]}"
+      echo "Install them as root with:"
+      echo "  $line"
+      exit 1
+    fi
+  fi
+  say "installing ${missing[*]}"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null ||
+    { echo "apt-get failed; try: $line"; exit 1; }
+}
+
+jobs_count() { nproc 2>/dev/null || echo 2; }
+
+# configure_tree NAME [cmake options...]: configures build/NAME once, then
+# builds what is stale.
+build_tree() {
+  local name=$1; shift
+  local dir="$BUILD/$name"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$dir" "$@" >"$BUILD/$name-configure.log" 2>&1 ||
+      { cat "$BUILD/$name-configure.log"; return 1; }
+  fi
+  cmake --build "$dir" -j "$(jobs_count)"
+}
+
+build_native() { build_tree native -DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON; }
+
+build_win64() {
+  build_tree win64 -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
+}
+
+XVFB_PID=""
+stop_everything() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "$XVFB_PID" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+  fi
+}
+
+# A private display of its own number, chosen by Xvfb itself.
+start_display() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local number
+  read -r -t 20 number <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start"; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}
+
+# A private Wine prefix under build/, made on first use.
+start_wine() {
+  export WINEPREFIX="$BUILD/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    say "making the Wine prefix"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot failed to make $WINEPREFIX"; return 1; }
+}
