@@ -1,0 +1,20 @@
+// Numbered binary files: open, read and write 32-bit little-endian values,
+// close. The most recently opened file is the current file.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+bool FileLayerStart();
+// Closes every file still open, from number 0 upwards.
+void FileLayerStop();
+
+// Both return the system handle, or 0 on failure (then no file is current).
+HANDLE FileOpenRead(int32_t number, const char* name);
+HANDLE FileOpenReadWrite(int32_t number, const char* name);
+void FileClose(int32_t number);
+// Missing bytes read as 0; no current file gives 0.
+int32_t FileReadInt32();
+// The number of bytes written: 4, or 0.
+int32_t FileWriteInt32(int32_t value);

@@ -1,0 +1,2 @@
+// Placeholder: being written.
+#include "runtime/fonts.h"
