@@ -17,3 +17,6 @@ void FontLayerStop();
 
 HFONT FontLoad(int32_t number, const char* face, int32_t size, uint32_t flags = 0);
 void FontFree(int32_t number);
+
+// Numbers the font table holds without growing (for tests).
+int32_t FontTableCapacity();
