@@ -89,6 +89,10 @@ start_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "making the Wine prefix"
     wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager on the display, managed windows make Wine
+    # wait for answers that never come (seconds per destroyed window).
+    # Unmanaged, Wine draws the frames itself, close box included.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot failed to make $WINEPREFIX"; return 1; }
