@@ -5,7 +5,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev
+PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev libpng-dev
           wine wine64 xvfb x11-apps imagemagick fonts-liberation)
 
 say() { printf '== %s\n' "$*"; }
@@ -52,7 +52,8 @@ build_native() { build_tree native -DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON
 
 build_win64() {
   build_tree win64 -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake"
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \
+    -DTESSEL_TOOLS_DIR="$BUILD/native/tools"
 }
 
 XVFB_PID=""
@@ -96,4 +97,14 @@ start_wine() {
     wineserver -w
   fi
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot failed to make $WINEPREFIX"; return 1; }
+}
+
+# The tests leave screenshots as bitmap files; keep them as PNGs.
+save_screenshots_as_png() {
+  local bmp
+  for bmp in "$BUILD"/screenshots/*.bmp; do
+    [ -e "$bmp" ] || continue
+    /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  done
+  say "screenshots in $BUILD/screenshots"
 }
