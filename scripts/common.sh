@@ -6,7 +6,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev libpng-dev
-          wine wine64 xvfb x11-apps imagemagick fonts-liberation)
+          wine wine64 xvfb x11-apps x11-utils xdotool imagemagick fonts-liberation)
 
 say() { printf '== %s\n' "$*"; }
 
@@ -36,8 +36,8 @@ install_missing_packages() {
 
 jobs_count() { nproc 2>/dev/null || echo 2; }
 
-# configure_tree NAME [cmake options...]: configures build/NAME once, then
-# builds what is stale.
+# build_tree NAME [cmake options...]: configures build/NAME once, then
+# builds what is stale (only $BUILD_TARGET when that is set).
 build_tree() {
   local name=$1; shift
   local dir="$BUILD/$name"
@@ -45,7 +45,7 @@ build_tree() {
     cmake -S "$ROOT" -B "$dir" "$@" >"$BUILD/$name-configure.log" 2>&1 ||
       { cat "$BUILD/$name-configure.log"; return 1; }
   fi
-  cmake --build "$dir" -j "$(jobs_count)"
+  cmake --build "$dir" -j "$(jobs_count)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }
 
 build_native() { build_tree native -DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON; }
