@@ -36,15 +36,14 @@ install_missing_packages() {
 
 jobs_count() { nproc 2>/dev/null || echo 2; }
 
-# build_tree NAME [cmake options...]: configures build/NAME once, then
-# builds what is stale (only $BUILD_TARGET when that is set).
+# build_tree NAME [cmake options...]: configures build/NAME (again, so that a
+# named target added since is known), then builds what is stale (only
+# $BUILD_TARGET when that is set).
 build_tree() {
   local name=$1; shift
   local dir="$BUILD/$name"
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$dir" "$@" >"$BUILD/$name-configure.log" 2>&1 ||
-      { cat "$BUILD/$name-configure.log"; return 1; }
-  fi
+  cmake -S "$ROOT" -B "$dir" "$@" >"$BUILD/$name-configure.log" 2>&1 ||
+    { cat "$BUILD/$name-configure.log"; return 1; }
   cmake --build "$dir" -j "$(jobs_count)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }
 
