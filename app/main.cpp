@@ -1,0 +1,6 @@
+// The exe's entry point: the whole program runs in RunProgram.
+#include <windows.h>
+
+#include "app/program.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { RunProgram(instance); }

@@ -1,0 +1,28 @@
+// The settings file, read once at start-up and written once at shutdown.
+#include "app/settings.h"
+
+#include "engine/generator.h"
+#include "runtime/files.h"
+
+int32_t donatedFlag;
+
+namespace {
+
+constexpr int32_t SETTINGS_FILE = 777;
+constexpr char SETTINGS_NAME[] = "sudoku.syd";
+
+}  // namespace
+
+void LoadSettings() {
+  if (!FileOpenRead(SETTINGS_FILE, SETTINGS_NAME)) return;
+  donatedFlag = FileReadInt32();
+  difficultyLevel = FileReadInt32();
+  FileClose(SETTINGS_FILE);
+}
+
+void SaveSettings() {
+  if (!FileOpenReadWrite(SETTINGS_FILE, SETTINGS_NAME)) return;
+  FileWriteInt32(donatedFlag);
+  FileWriteInt32(difficultyLevel);
+  FileClose(SETTINGS_FILE);
+}
