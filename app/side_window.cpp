@@ -1,0 +1,40 @@
+// The frame, the main window's hand-over and the shell-open shared by the
+// About window and the donation dialog.
+#include "app/side_window.h"
+
+#include <shellapi.h>
+
+#include "gui/gadget.h"
+#include "ui/main_window.h"
+
+SideWindowFaults sideWindowFaults;
+
+HWND SideWindowOpen(int32_t number, int32_t x, int32_t y, int32_t width, int32_t height,
+                    const char* title) {
+  if (sideWindowFaults.windowOpen) return nullptr;
+  return WindowOpen(number, x, y, width, height, SIDE_WINDOW_FLAGS, title);
+}
+
+HWND SideGadgetListOpen(HWND window) {
+  if (sideWindowFaults.gadgetList) return nullptr;
+  return GadgetListOpen(window);
+}
+
+void DisableMainWindow() { EnableWindow(WindowHandle(MAIN_WINDOW), FALSE); }
+
+void RestoreMainWindow() {
+  WindowSelect(MAIN_WINDOW);
+  EnableWindow(WindowHandle(MAIN_WINDOW), TRUE);
+  WindowActivate();
+  GadgetListOpen(WindowHandle(MAIN_WINDOW));
+  WindowActivate();
+}
+
+void AbandonSideWindow(int32_t number) {
+  WindowClose(number);
+  RestoreMainWindow();
+}
+
+void ShellOpen(const char* address) {
+  ShellExecuteA(nullptr, "open", address, "", "", SW_SHOWNORMAL);
+}
