@@ -42,6 +42,14 @@ HFONT ResolveFont(HFONT font) {
   return font;
 }
 
+// A control of a window not yet shown is painted in full when the window
+// appears, so it is asked to redraw only when it can be seen: each redraw
+// request costs a round trip to the window system, and the main window sets
+// a font on almost a hundred controls before it shows itself.
+void SetControlFont(HWND control, HFONT font) {
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(control));
+}
+
 // Text fields report their focus changes themselves, after the edit
 // control's own notifications (which are sent, these are posted).
 LRESULT CALLBACK FieldFocusProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,7 +70,7 @@ HWND CreateCommon(int32_t number, const char* className, const char* text, uint3
   if (!control) return nullptr;
   GadgetStore(number, control, operations);
   GadgetSubclass(control, GadgetCommonProcedure);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont), TRUE);
+  SetControlFont(control, defaultFont);
   return control;
 }
 
@@ -240,5 +248,5 @@ void GadgetSetFont(int32_t number, HFONT font) {
     return;
   }
   HWND control = GadgetHandle(number);
-  if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(ResolveFont(font)), TRUE);
+  if (control) SetControlFont(control, ResolveFont(font));
 }

@@ -34,16 +34,23 @@ FontStyle StyleFromFlags(uint32_t flags) {
   return style;
 }
 
-// The character height in pixels, negative so that the platform matches the
-// character rather than the cell.
-int FontHeight(int32_t size) {
-  int pixelsPerInch = FALLBACK_PIXELS_PER_INCH;
+// The display's resolution, read once: it stays the same while the program
+// runs, and the main window loads almost a hundred fonts at start-up, each of
+// which would otherwise make and delete a display context.
+int DisplayPixelsPerInch() {
+  static int pixelsPerInch = 0;
+  if (pixelsPerInch) return pixelsPerInch;
+  pixelsPerInch = FALLBACK_PIXELS_PER_INCH;
   if (HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr)) {
     pixelsPerInch = GetDeviceCaps(display, LOGPIXELSY);
     DeleteDC(display);
   }
-  return -MulDiv(size, pixelsPerInch, POINTS_PER_INCH);
+  return pixelsPerInch;
 }
+
+// The character height in pixels, negative so that the platform matches the
+// character rather than the cell.
+int FontHeight(int32_t size) { return -MulDiv(size, DisplayPixelsPerInch(), POINTS_PER_INCH); }
 
 }  // namespace
 
