@@ -55,6 +55,14 @@ build_win64() {
     -DTESSEL_TOOLS_DIR="$BUILD/native/tools"
 }
 
+# The same Windows tree built by clang, a second compiler, where any warning
+# is an error. Its pictures come from the native tools, as build/win64's do.
+build_clang() {
+  build_tree clang-win64 -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/clang-mingw-w64-x86_64.cmake" \
+    -DTESSEL_TOOLS_DIR="$BUILD/native/tools" -DTESSEL_WERROR=ON
+}
+
 XVFB_PID=""
 stop_everything() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
