@@ -210,6 +210,19 @@ bool Program::ToFront() const {
   return false;
 }
 
+bool Program::AwaitInput(DWORD milliseconds) const {
+  const DWORD thread = GetWindowThreadProcessId(window_, nullptr);
+  return WaitFor(
+      [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return IsWindowEnabled(window_) && GetForegroundWindow() == window_ &&
+               GetGUIThreadInfo(thread, &info) && info.hwndActive == window_ && info.hwndFocus &&
+               (info.hwndFocus == window_ || IsChild(window_, info.hwndFocus));
+      },
+      milliseconds);
+}
+
 void Program::Click(int x, int y) const {
   const POINT point = ScreenPoint(x, y);
   input::Click(point.x, point.y);

@@ -71,6 +71,11 @@ class Program {
 
   // Input. Coordinates are window coordinates.
   bool ToFront() const;
+  // Waits until the window takes input again: enabled, in front, active and
+  // holding the keyboard focus. A message box or side window that has just
+  // closed hands these back a moment later, and keys or clicks sent in
+  // between are lost.
+  bool AwaitInput(DWORD milliseconds) const;
   void Click(int x, int y) const;
   void ClickGadget(int number) const;
   void ClickCell(int row, int column) const;

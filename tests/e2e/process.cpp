@@ -1,6 +1,8 @@
 // Processes for the end-to-end tests.
 #include "tests/e2e/process.h"
 
+#include <psapi.h>
+
 #include <algorithm>
 
 #include "tests/e2e/desktop.h"
@@ -54,6 +56,18 @@ void RemoveWorkingDirectory(const std::string& path) {
     FindClose(search);
   }
   RemoveDirectoryA(path.c_str());
+}
+
+MemoryFigures MemoryOf(DWORD process) {
+  HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, process);
+  if (!handle) return {};
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  const bool answered = GetProcessMemoryInfo(handle, &counters, sizeof counters) != FALSE;
+  CloseHandle(handle);
+  if (!answered) return {};
+  // The commit charge of a process is its private bytes.
+  return {counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
 }
 
 Process::~Process() {

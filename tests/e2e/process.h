@@ -1,6 +1,6 @@
 // Processes for the end-to-end tests: bounded waiting, working directories
-// of their own, and a started process kept in a job, so that ending it also
-// ends whatever it started.
+// of their own, a started process kept in a job, so that ending it also
+// ends whatever it started, and another process's memory figures.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +21,15 @@ std::string WindowsPath(const std::string& path);
 // the files in it.
 std::string MakeWorkingDirectory();
 void RemoveWorkingDirectory(const std::string& path);
+
+// Another process's memory as the system reports it, in bytes; zeros when
+// the process cannot be asked.
+struct MemoryFigures {
+  size_t workingSet = 0;
+  size_t peakWorkingSet = 0;
+  size_t privateBytes = 0;
+};
+MemoryFigures MemoryOf(DWORD process);
 
 // A started process with a window that the test waits for.
 class Process {

@@ -7,26 +7,12 @@
 
 #include "tests/e2e/e2e_test.h"
 #include "tests/e2e/shell_log.h"
+#include "tests/e2e/side_windows.h"
 
 namespace e2e {
 namespace {
 
 constexpr DWORD STEP_TIMEOUT = 5000;
-
-constexpr char ABOUT_TITLE[] = "About";
-constexpr char DONATION_TITLE[] = "Thank you very much";
-
-enum AboutGadget : int {
-  ABOUT_CLOSE = 12,
-  VERSION = 13,
-  AUTHOR = 14,
-  WWW_LABEL = 15,
-  MAIL_LABEL = 16,
-  WEB_LINK = 17,
-  MAIL_LINK = 18,
-};
-
-enum DonationGadget : int { DONATION_OK = 4, DONATED_BOX = 5, WILL_DONATE = 8 };
 
 constexpr char WEB_PAGE[] = "http://www.tessel-sudoku.example/";
 constexpr char MAIL_ADDRESS[] = "mailto:tomas.vedral@tessel-sudoku.example";
@@ -34,40 +20,7 @@ constexpr char DONATION_PAGE[] =
     "https://www.tessel-sudoku.example/donate?product=tessel-sudoku&lang=1"
     "&currency=USD,GBP,EUR&delivery=email";
 
-// A top-level window of the program other than its main window.
-HWND FindSideWindow(const Program& program, const char* title) {
-  for (HWND window : VisibleWindows(program.ProcessId())) {
-    if (window != program.Window() && StoredText(window) == title) return window;
-  }
-  return nullptr;
-}
-
-bool Gone(const Program& program, const char* title) {
-  return FindSideWindow(program, title) == nullptr;
-}
-
-// Waits for the window and for it to come to the front with its content
-// painted; null when it does not appear.
-HWND AwaitSideWindow(const Program& program, const char* title) {
-  HWND window = nullptr;
-  if (!WaitFor([&] { return (window = FindSideWindow(program, title)) != nullptr; },
-               STEP_TIMEOUT)) {
-    return nullptr;
-  }
-  if (!WaitFor([&] { return GetForegroundWindow() == window; }, 1000)) {
-    SetForegroundWindow(window);
-    WaitFor([&] { return GetForegroundWindow() == window; }, 1000);
-  }
-  Sleep(300);  // for the pictures and texts to reach the screen
-  return window;
-}
-
 std::string TextOf(HWND window, int gadget) { return AskedText(GetDlgItem(window, gadget)); }
-
-void ClickGadgetOf(HWND window, int gadget) {
-  const POINT centre = input::Centre(GetDlgItem(window, gadget));
-  input::Click(centre.x, centre.y);
-}
 
 int CheckOf(HWND window, int gadget) {
   DWORD_PTR state = 0;
@@ -356,20 +309,6 @@ TEST(Donation, KeysCloseItOrOpenTheDonationPage) {
   EXPECT_EQ(program.Settings(), SettingsBytes(0, 1));
 }
 
-// One opening and closing of each window, by their shortcuts.
-bool SideRound(Program& program) {
-  if (!program.ToFront()) return false;
-  program.Key('A', input::CONTROL);
-  if (!AwaitSideWindow(program, ABOUT_TITLE)) return false;
-  program.Key(VK_ESCAPE);
-  if (!WaitFor([&] { return Gone(program, ABOUT_TITLE); }, STEP_TIMEOUT)) return false;
-  if (!program.ToFront()) return false;
-  program.Key('D', input::CONTROL);
-  if (!AwaitSideWindow(program, DONATION_TITLE)) return false;
-  program.Key(VK_ESCAPE);
-  return WaitFor([&] { return Gone(program, DONATION_TITLE); }, STEP_TIMEOUT);
-}
-
 TEST(SideWindowLeaks, FiftyOpeningsKeepTheObjectCounts) {
   constexpr int ROUNDS = 50;
   Program program;
@@ -380,7 +319,7 @@ TEST(SideWindowLeaks, FiftyOpeningsKeepTheObjectCounts) {
   };
   std::pair<int, int> first, last;
   for (int round = 1; round <= ROUNDS; ++round) {
-    ASSERT_TRUE(SideRound(program)) << "round " << round;
+    ASSERT_TRUE(SideRound(program, SideWay::SHORTCUTS)) << "round " << round;
     if (round != 1 && round != ROUNDS) continue;
     last = measure();
     if (round == 1) first = last;

@@ -1,7 +1,9 @@
 // Measures how long the program takes from process creation until its
 // window is shown, against Wine's own winemine started the same way, and
 // prints the medians and their ratio. Nothing is asserted.
-//   wine e2e_startup_timing.exe [runs]
+//   wine e2e_startup_timing.exe [runs [program.exe]]
+// A program given by path (Windows or Unix form) stands in for the built
+// one, so that two builds can be compared the same way.
 #include <windows.h>
 
 #include <algorithm>
@@ -86,7 +88,8 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
   Subject subjects[] = {
-      {"TesselSudoku.exe", e2e::WindowsPath(TESSEL_EXE), "Tessel SUDOKU", {}, {}},
+      {"TesselSudoku.exe", e2e::WindowsPath(argc > 2 ? argv[2] : TESSEL_EXE), "Tessel SUDOKU",
+       {}, {}},
       {"winemine.exe", "C:\\windows\\system32\\winemine.exe", nullptr, {}, {}},
   };
   // One untimed start of each first: the first start of a process after
