@@ -18,7 +18,8 @@ void Advance(int32_t& r, int32_t& c) {
 }  // namespace
 
 void ReadCells() {
-  int32_t r = 0, c = 0;
+  int32_t r = 0;
+  int32_t c = 0;
   for (int32_t g = FIRST_CELL; g <= LAST_CELL; ++g, Advance(r, c)) {
     TempScope scope;
     const char* text = GadgetGetText(g);
@@ -27,7 +28,8 @@ void ReadCells() {
 }
 
 void WriteCells() {
-  int32_t r = 0, c = 0;
+  int32_t r = 0;
+  int32_t c = 0;
   for (int32_t g = FIRST_CELL; g <= LAST_CELL; ++g, Advance(r, c)) {
     if (Cell(r, c).value == 0) continue;
     TempScope scope;

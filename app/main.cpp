@@ -3,4 +3,7 @@
 
 #include "app/program.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { RunProgram(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+  RunProgram(instance);
+}

@@ -20,7 +20,7 @@ void Load(const char* cells) {
 
 // Loads, eliminates and searches one position, as the command does.
 void Solve(benchmark::State& state, const char* cells) {
-  for (auto _ : state) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
     Load(cells);
     EliminateCandidates();
     trialCount = 0;
@@ -46,7 +46,7 @@ void BM_SolveBySinglesAlone(benchmark::State& state) { Solve(state, SINGLES); }
 void BM_PeerDigits(benchmark::State& state) {
   Load(SINGLES);
   int8_t r = 0;
-  for (auto _ : state) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
     TempScope scope;
     benchmark::DoNotOptimize(PeerDigits(r, 4));
     r = static_cast<int8_t>((r + 1) % 9);

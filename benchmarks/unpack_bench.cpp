@@ -18,7 +18,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int32_t Read32(const uint8_t* at) {
-  int32_t value;
+  int32_t value = 0;
   memcpy(&value, at, sizeof value);
   return value;
 }
@@ -63,14 +63,17 @@ int main(int argc, char** argv) {
   }
   uLongf zlibSize = compressBound(static_cast<uLong>(pictureSize));
   std::vector<uint8_t> deflated(zlibSize);
-  compress2(deflated.data(), &zlibSize, picture.data(), static_cast<uLong>(pictureSize), 9);
+  if (compress2(deflated.data(), &zlibSize, picture.data(), static_cast<uLong>(pictureSize), 9) != Z_OK) {
+    fprintf(stderr, "zlib cannot compress the picture\n");
+    return 1;
+  }
 
   std::vector<uint8_t> out(static_cast<size_t>(pictureSize));
   const double unpackRate = Throughput(out.size(), [&] {
     Unpack(packed, packedSize, out.data(), pictureSize);
   });
   const double inflateRate = Throughput(out.size(), [&] {
-    uLongf size = static_cast<uLongf>(out.size());
+    auto size = static_cast<uLongf>(out.size());
     uncompress(out.data(), &size, deflated.data(), zlibSize);
   });
 

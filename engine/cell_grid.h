@@ -9,7 +9,7 @@
 #include "runtime/strings.h"
 
 struct CellRecord {
-  int8_t value;      // 0 = empty, 1 to 9 = the digit
+  int8_t value = 0;  // 0 = empty, 1 to 9 = the digit
   Text candidates;   // ascending subsequence of "123456789"
 };
 

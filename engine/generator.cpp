@@ -29,8 +29,8 @@ int32_t RemainderOf(int32_t a, int32_t b) { return a - (a / b) * b; }
 
 void GeneratePosition() {
   ResetCells();
-  int8_t r;
-  int8_t c;
+  int8_t r = 0;
+  int8_t c = 0;
   PlaceRandomDigit(r, c);
   if (difficultyLevel >= 1 && difficultyLevel <= 3) {
     extraAttempts = ATTEMPTS_BY_LEVEL[difficultyLevel - 1];

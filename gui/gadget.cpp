@@ -167,14 +167,14 @@ HWND CheckBoxCreate(int32_t number, int32_t x, int32_t y, int32_t width, int32_t
 
 HWND LabelCreate(int32_t number, int32_t x, int32_t y, int32_t width, int32_t height,
                  const char* text, uint32_t flags) {
-  uint32_t extendedStyle = flags & FLAG_BORDER ? WS_EX_CLIENTEDGE : 0;
+  uint32_t extendedStyle = (flags & FLAG_BORDER) ? WS_EX_CLIENTEDGE : 0;
   return CreateCommon(number, "STATIC", text, CHILD | WS_GROUP | flags, extendedStyle, x, y,
                       width, height, &NO_OPERATIONS);
 }
 
 HWND TextFieldCreate(int32_t number, int32_t x, int32_t y, int32_t width, int32_t height,
                      const char* text, uint32_t flags) {
-  uint32_t extendedStyle = flags & FLAG_BORDER ? 0 : WS_EX_CLIENTEDGE;
+  uint32_t extendedStyle = (flags & FLAG_BORDER) ? 0 : WS_EX_CLIENTEDGE;
   HWND control = CreateCommon(number, "EDIT", text,
                               CHILD | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | flags,
                               extendedStyle, x, y, width, height, &NO_OPERATIONS);

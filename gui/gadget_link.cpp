@@ -18,6 +18,7 @@ HCURSOR HandCursor() {
   return handCursor;
 }
 
+// cppcheck-suppress constParameter ; a window handle, not data
 bool Hovered(HWND link) { return GetCapture() == link; }
 
 // Hovering lasts while the link holds the mouse capture.
@@ -37,9 +38,9 @@ void MouseMove(HWND link, LPARAM lParam) {
 void Paint(HWND link) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(link, &paint);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(link), WM_CTLCOLORSTATIC,
-                                                     reinterpret_cast<WPARAM>(dc),
-                                                     reinterpret_cast<LPARAM>(link)));
+  auto* brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(link), WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(link)));
   if (brush) FillRect(dc, &paint.rcPaint, brush);
 
   const GadgetRecord* record = GadgetRecordOf(link);

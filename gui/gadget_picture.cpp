@@ -35,7 +35,7 @@ SIZE ImageSize(HANDLE image) {
 }
 
 LRESULT SetImage(HWND control, LPARAM handle) {
-  auto image = reinterpret_cast<HANDLE>(handle);
+  auto* image = reinterpret_cast<HANDLE>(handle);
   GadgetRecord* record = GadgetRecordOf(control);
   if (record) record->image = image;
   if (!image) return handle;

@@ -17,13 +17,13 @@
 namespace {
 
 int16_t Read16(const uint8_t* at) {
-  int16_t value;
+  int16_t value = 0;
   memcpy(&value, at, sizeof value);
   return value;
 }
 
 int32_t Read32(const uint8_t* at) {
-  int32_t value;
+  int32_t value = 0;
   memcpy(&value, at, sizeof value);
   return value;
 }

@@ -42,6 +42,7 @@ void GadgetSetTooltip(int32_t number, const char* text) {
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = GetParent(gadget);
   tool.uId = reinterpret_cast<UINT_PTR>(gadget);
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): adding a tool only reads it
   tool.lpszText = const_cast<char*>(text ? text : "");
   SendMessageA(control, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageA(control, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));

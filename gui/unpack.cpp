@@ -84,7 +84,7 @@ class BitSource {
 
   uint32_t Bit() {
     Need(1);
-    uint32_t bit = uint32_t(buffer_ >> 63);
+    auto bit = uint32_t(buffer_ >> 63);
     Skip(1);
     return bit;
   }
@@ -92,7 +92,7 @@ class BitSource {
   // 1 <= n <= 32.
   uint32_t Bits(uint32_t n) {
     Need(n);
-    uint32_t value = uint32_t(buffer_ >> (64 - n));
+    auto value = uint32_t(buffer_ >> (64 - n));
     Skip(n);
     return value;
   }
@@ -280,13 +280,13 @@ uint32_t PackChecksum(const uint8_t* data, uint32_t length) {
 int32_t Unpack(const void* source, int32_t sourceSize, void* destination, int32_t destinationSize) {
   if (source == nullptr || destination == nullptr) return 0;
   if (sourceSize < PACKED_HEADER_SIZE || destinationSize < 0) return 0;
-  const uint8_t* in = static_cast<const uint8_t*>(source);
+  const auto* in = static_cast<const uint8_t*>(source);
   if (in[0] != PACK_MAGIC[0] || in[1] != PACK_MAGIC[1]) return 0;
   uint32_t unpackedLength = ReadLe32(in + 2);
   uint32_t storedChecksum = ReadLe32(in + 6);
   if (unpackedLength > uint32_t(destinationSize)) return 0;
 
-  uint8_t* out = static_cast<uint8_t*>(destination);
+  auto* out = static_cast<uint8_t*>(destination);
   Decoder decoder(in + PACKED_HEADER_SIZE, in + sourceSize, out, unpackedLength);
   if (!decoder.Run()) return 0;
   if (storedChecksum != 0 && PackChecksum(out, unpackedLength) != storedChecksum) return 0;

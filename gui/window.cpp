@@ -43,6 +43,7 @@ void RegisterWindowClass(const char* name) {
 }
 
 // The number under which the layer holds this window, or -1.
+// cppcheck-suppress constParameter ; a window handle, not data
 int32_t WindowNumberOf(HWND window) {
   if (!window) return -1;
   for (int32_t n = 0; n < windows.Capacity(); ++n) {
@@ -122,7 +123,7 @@ void MoveFocus(bool forward) {
   EnumChildWindows(active, VisitFocusCandidate, reinterpret_cast<LPARAM>(&walk));
   // The focused control is skipped as a target: when it is the only
   // candidate, it simply keeps the focus.
-  HWND target;
+  HWND target = nullptr;
   if (forward) {
     target = walk.current && walk.after ? walk.after : walk.first;
   } else {

@@ -18,14 +18,14 @@ inline constexpr uint32_t BMP_RLE4 = 2;
 
 // What a sound BMP file says about itself.
 struct BmpLayout {
-  int32_t width;            // > 0
-  int32_t height;           // as stored: positive bottom-up, negative top-down
-  uint16_t bitsPerPixel;
-  uint32_t compression;
-  uint32_t colourCount;     // entries of the colour table
-  uint32_t pixelOffset;     // from the start of the file
-  uint32_t pixelBytes;      // bytes of pixel data the platform may read
-  uint32_t fileSize;        // as the file header gives it
+  int32_t width = 0;          // > 0
+  int32_t height = 0;         // as stored: positive bottom-up, negative top-down
+  uint16_t bitsPerPixel = 0;
+  uint32_t compression = 0;
+  uint32_t colourCount = 0;   // entries of the colour table
+  uint32_t pixelOffset = 0;   // from the start of the file
+  uint32_t pixelBytes = 0;    // bytes of pixel data the platform may read
+  uint32_t fileSize = 0;      // as the file header gives it
 };
 
 // True when `data` starts with a BMP file whose headers, colour table and

@@ -48,11 +48,11 @@ char heapToken;
 
 }  // namespace
 
-PrivateHeap PrivateHeapCreate(size_t) { return &heapToken; }
+PrivateHeap PrivateHeapCreate(size_t /*initialSize*/) { return &heapToken; }
 
-void PrivateHeapDestroy(PrivateHeap) {}
+void PrivateHeapDestroy(PrivateHeap /*heap*/) {}
 
-void* PrivateHeapAlloc(PrivateHeap, size_t size) {
+void* PrivateHeapAlloc(PrivateHeap /*heap*/, size_t size) {
   auto* header = static_cast<BlockHeader*>(calloc(1, sizeof(BlockHeader) + size));
   if (!header) return nullptr;
   header->size = size;
@@ -69,7 +69,7 @@ void* PrivateHeapReAlloc(PrivateHeap heap, void* block, size_t size) {
   return header + 1;
 }
 
-void PrivateHeapFree(PrivateHeap, void* block) {
+void PrivateHeapFree(PrivateHeap /*heap*/, void* block) {
   if (block) free(HeaderOf(block));
 }
 

@@ -33,7 +33,7 @@ HMODULE helpLibrary;
 HelpViewers helpViewers = {WinHelpA, nullptr};
 bool classicViewerUsed;
 
-BOOL CALLBACK DisableThreadWindow(HWND window, LPARAM) {
+BOOL CALLBACK DisableThreadWindow(HWND window, LPARAM /*data*/) {
   if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return TRUE;
   if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
   if (window == GetForegroundWindow()) return TRUE;  // the box's owner: the platform's job

@@ -22,7 +22,7 @@ char* Reserve(size_t bytes) {
 }
 
 // Ends the text that begins at `text` at `end` and keeps it.
-const char* Keep(char* text, char* end) {
+const char* Keep(const char* text, char* end) {
   *end = '\0';
   top = end + 1;
   return text;
@@ -90,7 +90,7 @@ const char* TempKeep(char* text, char* end) { return Keep(text, end); }
 char* StrWriteInt(char* out, int32_t n) {
   char buffer[12];
   char* first = FormatInt(n, buffer);
-  size_t length = static_cast<size_t>(buffer + sizeof buffer - first);
+  auto length = static_cast<size_t>(buffer + sizeof buffer - first);
   memcpy(out, first, length);
   return out + length;
 }

@@ -35,6 +35,7 @@ class TempScope {
 class TempText {
  public:
   TempText();
+  ~TempText() = default;
   TempText(const TempText&) = delete;
   TempText& operator=(const TempText&) = delete;
   void Append(const char* text);
@@ -65,6 +66,7 @@ class Text {
   Text(const Text&) = delete;
   Text& operator=(const Text&) = delete;
 
+  // NOLINTNEXTLINE(google-explicit-constructor): a variable reads as its text
   operator const char*() const { return block_; }
   const char* Get() const { return block_; }
 

@@ -34,6 +34,7 @@ FieldColour CellColour(int32_t gadget) {
 
 // The colours of the field with this handle; no brush for a field that is
 // neither a cell nor the caption.
+// cppcheck-suppress constParameter ; a window handle, not data
 FieldColour ColourOf(HWND field) {
   for (int32_t g = FIRST_CELL; g <= LAST_CELL; ++g) {
     if (GadgetHandle(g) == field) return CellColour(g);
@@ -57,7 +58,7 @@ void ReleaseCellBrushes() {
   brushYellow = brushGreen = brushBlue = nullptr;
 }
 
-LRESULT MainWindowCallback(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindowCallback(HWND /*window*/, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_CTLCOLOREDIT) return CALLBACK_CONTINUE;
   HDC context = reinterpret_cast<HDC>(wParam);
   SetBkMode(context, TRANSPARENT);

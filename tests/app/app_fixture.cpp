@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/cell_fields.h"
@@ -80,12 +81,12 @@ bool ShowsStopIcon(HWND box) {
   return false;
 }
 
-BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+BOOL CALLBACK AnswerBox(HWND window, LPARAM /*data*/) {
   char kind[16] = "";
   GetClassNameA(window, kind, sizeof kind);
   if (strcmp(kind, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-  for (HWND done : answeredBoxes) {
-    if (done == window) return TRUE;
+  if (std::find(answeredBoxes.begin(), answeredBoxes.end(), window) != answeredBoxes.end()) {
+    return TRUE;
   }
   answeredBoxes.push_back(window);
   // A message box's text is its static control with id 0xFFFF.
@@ -96,7 +97,7 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
 }
 
 // Runs inside the box's own modal loop.
-void CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK WatchTick(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
   EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
 }
 
@@ -109,5 +110,6 @@ std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action) {
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, WatchTick);
   action();
   KillTimer(nullptr, timer);
+  seenBoxes = nullptr;  // `seen` goes out of scope here
   return seen;
 }

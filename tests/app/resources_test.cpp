@@ -21,7 +21,7 @@ const std::string EXE = PlatformPath(TESSEL_EXE);
 std::string StringValue(const std::vector<char>& info, const char* name) {
   char* value = nullptr;
   UINT length = 0;
-  const std::string query = std::string("\\StringFileInfo\\040904B0\\") + name;
+  const std::string query = std::string(R"(\StringFileInfo\040904B0\)") + name;
   if (!VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) {
     return "(none)";
   }

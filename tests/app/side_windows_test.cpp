@@ -34,7 +34,7 @@ StepRun* stepRun;
 // Gives up on a window that did not close: ten seconds of ticks.
 constexpr int32_t TICK_LIMIT = 200;
 
-void CALLBACK StepTick(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK StepTick(HWND /*window*/, UINT /*message*/, UINT_PTR /*timer*/, DWORD /*time*/) {
   HWND window = WindowHandle(stepRun->window);
   if (!window) return;
   if (++stepRun->ticks > TICK_LIMIT) {
@@ -53,6 +53,7 @@ void RunSteps(int32_t window, void (*run)(), std::vector<Step> steps) {
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, StepTick);
   run();
   KillTimer(nullptr, timer);
+  stepRun = nullptr;  // `state` goes out of scope here
   EXPECT_EQ(state.next, state.steps.size()) << "the window closed before its last step";
 }
 
@@ -71,9 +72,17 @@ RECT RectIn(HWND window, HWND child) {
   return rect;
 }
 
+// The character height of a font of this point size on the display.
+LONG HeightOf(int32_t pointSize) {
+  HDC display = GetDC(nullptr);
+  const int pixelsPerInch = GetDeviceCaps(display, LOGPIXELSY);
+  ReleaseDC(nullptr, display);
+  return -MulDiv(pointSize, pixelsPerInch, 72);
+}
+
 LOGFONTA FontOf(HWND control) {
   LOGFONTA font = {};
-  const auto handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  auto* const handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
   GetObjectA(handle, sizeof font, &font);
   return font;
 }
@@ -154,6 +163,7 @@ void ExpectAboutContent(HWND window) {
     const LOGFONTA font = FontOf(control);
     EXPECT_STREQ(font.lfFaceName, "Arial");
     EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(font.lfHeight, HeightOf(t.pointSize));
     EXPECT_EQ(font.lfUnderline != 0, t.underlined);
   }
   // Each line is readable: its text fits its own rectangle and no two

@@ -21,7 +21,8 @@ TEST(Cells, AreColouredByTheirBox) {
   ASSERT_TRUE(program.Start());
   for (const CellColour& cell : cells) {
     SCOPED_TRACE(testing::Message() << "cell " << CellGadget(cell.row, cell.column));
-    const int x = CELL_LEFT[cell.column], y = CELL_TOP[cell.row];
+    const int x = CELL_LEFT[cell.column];
+    const int y = CELL_TOP[cell.row];
     // Corners inside the sunken border, away from the digit and the caret.
     for (POINT inside : {POINT{4, 4}, POINT{25, 4}, POINT{4, 25}, POINT{25, 25}}) {
       EXPECT_EQ(program.Pixel(x + inside.x, y + inside.y), cell.colour)

@@ -28,7 +28,7 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM lParam) {
+BOOL CALLBACK CountChild(HWND /*child*/, LPARAM lParam) {
   ++*reinterpret_cast<int*>(lParam);
   return TRUE;
 }
@@ -87,7 +87,7 @@ std::string AskedText(HWND window) {
                            SMTO_NORMAL, ANSWER_TIMEOUT, &length)) {
     return "";
   }
-  return std::string(text, std::min<size_t>(length, sizeof text - 1));
+  return {text, std::min<size_t>(length, sizeof text - 1)};
 }
 
 std::string ClipboardText() {
@@ -111,6 +111,7 @@ bool SetClipboardText(const char* text) {
     memcpy(GlobalLock(block), text, size);
     GlobalUnlock(block);
     placed = SetClipboardData(CF_TEXT, block) != nullptr;
+    // cppcheck-suppress doubleFree ; the clipboard takes the block only on success
     if (!placed) GlobalFree(block);
   }
   CloseClipboard();

@@ -7,7 +7,10 @@ namespace {
 constexpr int MOST_DIGITS[4] = {0, 9, 6, 5};
 
 bool SeeEachOther(int a, int b) {
-  const int rowA = a / 9, columnA = a % 9, rowB = b / 9, columnB = b % 9;
+  const int rowA = a / 9;
+  const int columnA = a % 9;
+  const int rowB = b / 9;
+  const int columnB = b % 9;
   return rowA == rowB || columnA == columnB || (rowA / 3 == rowB / 3 && columnA / 3 == columnB / 3);
 }
 

@@ -15,9 +15,9 @@ constexpr const char* SCHEMES[] = {"http", "https", "mailto"};
 const HKEY ROOTS[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
 constexpr char LOG_VARIABLE[] = "TESSEL_SHELL_LOG";
 
-std::string SchemeKey(const char* scheme) { return std::string("Software\\Classes\\") + scheme; }
+std::string SchemeKey(const char* scheme) { return std::string(R"(Software\Classes\)") + scheme; }
 
-std::string CommandKey(const char* scheme) { return SchemeKey(scheme) + "\\shell\\open\\command"; }
+std::string CommandKey(const char* scheme) { return SchemeKey(scheme) + R"(\shell\open\command)"; }
 
 bool ReadValue(HKEY root, const std::string& key, const char* name, std::string& value) {
   char data[2048] = {};
@@ -74,8 +74,8 @@ ShellLog::ShellLog() {
   // The handler's command: the recorder, given the address as %1.
   std::string command(1, '"');
   command += WindowsPath(TESSEL_SHELL_RECORDER_EXE);
-  command += "\" \"%1\"";
-  ready_ = true;
+  command += R"(" "%1")";
+  bool ready = true;
   for (HKEY root : ROOTS) {
     for (const char* scheme : SCHEMES) {
       Saved saved;
@@ -85,10 +85,11 @@ ShellLog::ShellLog() {
       saved.hadCommand = ReadValue(root, CommandKey(scheme), nullptr, saved.command);
       saved.hadProtocol = ReadValue(root, SchemeKey(scheme), "URL Protocol", saved.protocol);
       saved_.push_back(saved);
-      ready_ = WriteValue(root, SchemeKey(scheme), "URL Protocol", "") &&
-               WriteValue(root, CommandKey(scheme), nullptr, command) && ready_;
+      ready = WriteValue(root, SchemeKey(scheme), "URL Protocol", "") &&
+              WriteValue(root, CommandKey(scheme), nullptr, command) && ready;
     }
   }
+  ready_ = ready;
 }
 
 ShellLog::~ShellLog() {

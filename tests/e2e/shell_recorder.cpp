@@ -39,7 +39,8 @@ std::string LogPath() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
   const std::string line = Address(GetCommandLineA()) + "\n";
   // Several openings may come at once: each appends whole lines.
   HANDLE file = INVALID_HANDLE_VALUE;

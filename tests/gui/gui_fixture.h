@@ -19,10 +19,10 @@ class GuiTest : public testing::Test {
   void TearDown() override;
 
   // Opens a visible, active test window with the given client size.
-  HWND OpenWindow(int32_t number, int32_t width = 320, int32_t height = 200);
+  static HWND OpenWindow(int32_t number, int32_t width = 320, int32_t height = 200);
   // Runs EventWait for each message until the queue has stayed quiet for
   // `quiet` ms, then once more for anything pending or still recorded.
-  std::vector<LoggedEvent> Events(DWORD quiet = 200);
+  static std::vector<LoggedEvent> Events(DWORD quiet = 200);
 };
 
 // Only the events with this code.

@@ -52,7 +52,7 @@ Bytes SkinBlock() {
 
 class SkinTest : public GuiTest {
  protected:
-  HWND OpenHidden() {
+  static HWND OpenHidden() {
     HWND window = WindowOpen(19, 120, 80, 411, 295, WS_POPUP | WINDOW_HIDDEN, "Skin");
     GadgetListOpen(window);
     return window;

@@ -34,7 +34,7 @@ class Maker {
     for (size_t i = 0; i < n; i++) out.push_back(uint8_t(low + Below(span)));
   }
   // Byte by byte, so a short offset makes a run.
-  void Copy(Bytes& out, size_t offset, size_t n) {
+  static void Copy(Bytes& out, size_t offset, size_t n) {
     for (size_t i = 0; i < n; i++) {
       uint8_t byte = out[out.size() - offset];  // not a reference: push_back may move the bytes
       out.push_back(byte);
@@ -100,10 +100,10 @@ TEST(PackRoundTrip, RepeatsBeyond65536AndEveryLengthBandAreFound) {
   for (int round = 0; round < 20; round++) {
     for (uint32_t offset : {40, 300, 5000, 30000, 66000}) {  // one offset in each band
       make.Random(data, 50);
-      make.Copy(data, offset, 12 + make.Below(20));
+      Maker::Copy(data, offset, 12 + make.Below(20));
     }
   }
-  make.Copy(data, 100000, 60000);
+  Maker::Copy(data, 100000, 60000);
   size_t packed = 0;
   PackStatistics s = RoundTrip(data, &packed);
   for (uint32_t adjustment : s.matchesByAdjustment) EXPECT_GT(adjustment, 0u);

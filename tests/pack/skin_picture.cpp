@@ -22,7 +22,8 @@ class Canvas {
   // A smooth gradient with a fine grain, error-diffused over a ramp row by
   // row, as a painting program reduces it to a palette.
   void Backdrop() {
-    std::vector<double> error(W + 2), next(W + 2);
+    std::vector<double> error(W + 2);
+    std::vector<double> next(W + 2);
     for (int32_t y = 0; y < H; y++) {
       std::fill(next.begin(), next.end(), 0.0);
       for (int32_t x = 0; x < W; x++) {
@@ -57,7 +58,8 @@ class Canvas {
   void Grid(int32_t left, int32_t top, int32_t cell) {
     for (int32_t y = top; y < top + 9 * cell; y++) {
       for (int32_t x = left; x < left + 9 * cell; x++) {
-        int32_t r = (y - top) / cell, c = (x - left) / cell;
+        int32_t r = (y - top) / cell;
+        int32_t c = (x - left) / cell;
         bool line = (y - top) % cell == 0 || (x - left) % cell == 0;
         At(x, y) = uint8_t(STEEL + (line ? 10 : (r / 3 + c / 3) % 2 ? 50 : RAMP - 1));
       }
@@ -70,7 +72,8 @@ class Canvas {
       for (int letter = 0; letter < letters; letter++) {
         uint32_t shape = Next() | 0x4001;
         for (int32_t i = 0; i < 15 * scale * scale; i++) {
-          int32_t gx = i % (3 * scale), gy = i / (3 * scale);
+          int32_t gx = i % (3 * scale);
+          int32_t gy = i / (3 * scale);
           if ((shape >> (gy / scale * 3 + gx / scale)) & 1) At(x0 + letter * 4 * scale + gx, y0 + line * 7 * scale + gy) = uint8_t(ramp + RAMP - 1);
         }
       }

@@ -39,7 +39,7 @@ class StreamBuilder {
   StreamBuilder& Literal7(uint8_t value) { return Bits("1").Number(value, 7); }
   StreamBuilder& ShortForm(uint32_t v) { return Bits("001").Number(v, 4); }
   StreamBuilder& Near(uint32_t offset, uint32_t length) { return Bits("000").Number(offset, 7).Number(length - 2, 2); }
-  StreamBuilder& OffsetWidth(uint32_t n, uint32_t width) { return Bits("000 0000000").Number(n, 2).Number(width, n + 3); }
+  StreamBuilder& OffsetWidth(uint32_t n, uint32_t width) { return Bits("000 0000000").Number(n, 2).Number(width, int(n + 3)); }
   StreamBuilder& Repeat(uint32_t length) { return Bits("01").Gamma(2).Gamma(length); }
   // A new-offset match under the offset width in force; storedLength is the
   // length less its adjustment.

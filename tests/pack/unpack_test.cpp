@@ -16,7 +16,7 @@ constexpr uint8_t UNTOUCHED = 0xAA;
 struct Unpacked {
   int32_t written;
   Bytes out;
-  std::string Text() const { return std::string(out.begin(), out.begin() + std::max(written, 0)); }
+  std::string Text() const { return {out.begin(), out.begin() + std::max(written, 0)}; }
 };
 
 // From a copy of exactly the stream's size into exactly destinationSize

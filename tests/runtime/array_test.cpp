@@ -10,7 +10,7 @@
 namespace {
 
 struct Element {
-  int8_t value;
+  int8_t value = 0;
   Text text;
 };
 
@@ -67,7 +67,7 @@ TEST(NumberedTables, LookupAndGrowthRules) {
   EXPECT_EQ(files.Lookup(-1), nullptr);
   EXPECT_EQ(files.Lookup(500), nullptr);
 
-  int marker;
+  int marker = 0;
   for (int32_t n = 0; n < 10; ++n) {
     files.Slot(n)->handle = &marker;
     files.Slot(n)->extra = n;

@@ -52,7 +52,7 @@ template <typename Index>
 Bytes MakeRle8(int32_t width, int32_t height, const std::vector<uint32_t>& palette, Index index) {
   Bytes runs;
   for (int32_t y = height - 1; y >= 0; --y) {
-    for (int32_t x = 0, count; x < width; x += count) {
+    for (int32_t x = 0, count = 0; x < width; x += count) {
       const uint32_t value = index(x, y);
       for (count = 1; x + count < width && count < 255 && index(x + count, y) == value;) ++count;
       runs.insert(runs.end(), {static_cast<uint8_t>(count), static_cast<uint8_t>(value)});

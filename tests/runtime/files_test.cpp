@@ -31,16 +31,20 @@ class Files : public testing::Test {
     DeleteFileA(path);
     if (!create) return path;
     FILE* f = fopen(path, "wb");
-    fwrite(contents.data(), 1, contents.size(), f);
-    fclose(f);
+    if (!f) {
+      ADD_FAILURE() << "cannot create " << path;
+      return path;
+    }
+    const bool written = fwrite(contents.data(), 1, contents.size(), f) == contents.size();
+    if (fclose(f) != 0 || !written) ADD_FAILURE() << "cannot write " << path;
     return path;
   }
 
   static Bytes Contents(const char* path) {
     Bytes bytes;
     FILE* f = fopen(path, "rb");
-    for (int c; f && (c = fgetc(f)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
-    if (f) fclose(f);
+    for (int c = 0; f && (c = fgetc(f)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
+    if (f && fclose(f) != 0) ADD_FAILURE() << "cannot close " << path;
     return bytes;
   }
 

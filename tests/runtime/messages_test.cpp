@@ -35,7 +35,7 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM lParam) {
   return FALSE;
 }
 
-void CALLBACK WatchTick(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK WatchTick(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
   const auto found = watches.find(timer);
   if (found == watches.end()) return;
   BoxWatch watch = *found->second;
@@ -116,7 +116,9 @@ TEST_F(MessageBoxes, ABoxShownWhileAnotherIsUpLeavesTheFirstBoxsWindowsDisabled)
 std::vector<std::string> helpCalls;
 const HWND HTML_VIEWER = reinterpret_cast<HWND>(0x5150);
 
-void RecordHelp(const char* viewer, HWND owner, const char* file, UINT command, std::string data) {
+// cppcheck-suppress constParameter ; a window handle, not data
+void RecordHelp(const char* viewer, HWND owner, const char* file, UINT command,
+                const std::string& data) {
   helpCalls.push_back(std::string(viewer) + "|" + (owner ? "owner" : "") + "|" + (file ? file : "-") +
                       "|" + std::to_string(command) + "|" + data);
 }

@@ -49,10 +49,10 @@ TEST(Runtime, ShutdownReleasesWindowsFontsImagesAndFiles) {
   ASSERT_TRUE(RuntimeStart(GetModuleHandleA(nullptr)));
   EXPECT_EQ(TempStringAreaUsed(), 0);
 
-  HWND main = WindowOpen(19, 10, 10, 200, 100, WINDOW_HIDDEN | WS_POPUP, "main");
+  HWND mainWindow = WindowOpen(19, 10, 10, 200, 100, WINDOW_HIDDEN | WS_POPUP, "main");
   HWND side = WindowOpen(3, 10, 10, 100, 50, WINDOW_HIDDEN | WS_POPUP, "side");
-  ASSERT_TRUE(main && side);
-  ASSERT_TRUE(GadgetListOpen(main));
+  ASSERT_TRUE(mainWindow && side);
+  ASSERT_TRUE(GadgetListOpen(mainWindow));
   HWND button = ButtonCreate(112, 0, 0, 50, 20, "OK");
   HFONT font = FontLoad(40, "Arial", 10, FONT_BOLD);
   TinyBitmap bitmap;
@@ -63,7 +63,7 @@ TEST(Runtime, ShutdownReleasesWindowsFontsImagesAndFiles) {
 
   RuntimeStop();
 
-  EXPECT_FALSE(IsWindow(main));
+  EXPECT_FALSE(IsWindow(mainWindow));
   EXPECT_FALSE(IsWindow(side));
   EXPECT_FALSE(IsWindow(button));
   EXPECT_EQ(GetObjectType(font), 0u);

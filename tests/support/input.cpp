@@ -125,6 +125,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds,
     if (elapsed >= milliseconds) return false;
     if (!MessageWaiting()) {
       DWORD pause = milliseconds - elapsed < 10 ? milliseconds - elapsed : 10;
+      // cppcheck-suppress nullPointer ; no handles to wait for: the count is 0
       MsgWaitForMultipleObjectsEx(0, nullptr, pause, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       continue;
     }

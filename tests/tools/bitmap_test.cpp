@@ -35,7 +35,7 @@ void ExpectSamePixels(const Bytes& file, const Picture& picture) {
   ASSERT_GE(file.size(), 1078u);
   const Bytes runs(file.begin() + 1078, file.end());
   std::vector<uint8_t> indices;
-  int32_t longestAbsolute;
+  int32_t longestAbsolute = 0;
   ASSERT_TRUE(ReadRle8(runs, picture.width, picture.height, indices, longestAbsolute));
   // Wine 8 misreads absolute runs of 255 pixels, which Windows reads; the
   // writer keeps to 254 so that both show the same picture.

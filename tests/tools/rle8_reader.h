@@ -23,7 +23,8 @@ inline bool ReadRle8(const std::vector<uint8_t>& data, int32_t width, int32_t he
     uint8_t* out = indices.data() + static_cast<size_t>(row) * width;
     int32_t x = 0;
     for (;;) {
-      uint8_t count, value;
+      uint8_t count = 0;
+      uint8_t value = 0;
       if (!next(count) || !next(value)) return false;
       if (count > 0) {
         if (x + count > width) return false;
@@ -39,7 +40,7 @@ inline bool ReadRle8(const std::vector<uint8_t>& data, int32_t width, int32_t he
       for (int32_t i = 0; i < value; ++i) {
         if (!next(out[x++])) return false;
       }
-      uint8_t pad;
+      uint8_t pad = 0;
       if ((value & 1) && (!next(pad) || pad != 0)) return false;
     }
   }

@@ -20,7 +20,7 @@ struct Picture {
   const unsigned char* data;
 };
 
-const Picture LEFT_PANEL[] = {
+constexpr Picture LEFT_PANEL[] = {
     {27, 16, 190, PICTURE_PORTRAIT},
     {28, 31, 383, PICTURE_PORTRAIT_CAPTION},
     {26, 18, 522, PICTURE_PROGRAM_NAME},

@@ -24,7 +24,8 @@ int32_t I32(const unsigned char* p) {
 
 // 0xRRGGBB of pixel (x, y), row 0 on top, of a 24-bit bottom-up file.
 uint32_t ReferencePixel(const unsigned char* file, int32_t x, int32_t y) {
-  const int32_t width = I32(file + 18), height = I32(file + 22);
+  const int32_t width = I32(file + 18);
+  const int32_t height = I32(file + 22);
   const int32_t stride = (width * 3 + 3) / 4 * 4;
   const unsigned char* p = file + I32(file + 10) + (height - 1 - y) * stride + x * 3;
   return p[0] | p[1] << 8 | p[2] << 16;
@@ -32,7 +33,8 @@ uint32_t ReferencePixel(const unsigned char* file, int32_t x, int32_t y) {
 
 // Pixels of the bitmap that differ from the reference file.
 int32_t WrongPixels(HBITMAP bitmap, const unsigned char* reference) {
-  const int32_t width = I32(reference + 18), height = I32(reference + 22);
+  const int32_t width = I32(reference + 18);
+  const int32_t height = I32(reference + 22);
   BITMAPINFO format{};
   format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
@@ -141,7 +143,7 @@ TEST_F(Pictures, SkinBlockUnpacksToTheSkinPicture) {
 }
 
 TEST(ProgramIcon, IconOneIsA32By32ColourIconWithItsMask) {
-  HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
+  auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
   ASSERT_NE(icon, nullptr);
   ICONINFO info{};
   ASSERT_TRUE(GetIconInfo(icon, &info));

@@ -12,7 +12,7 @@ constexpr int32_t NONE = -1;
 
 // Small inputs get small tables: packing many small pieces stays cheap.
 uint32_t HashBitsFor(uint32_t size) {
-  uint32_t bits = uint32_t(std::bit_width(size));
+  auto bits = uint32_t(std::bit_width(size));
   return std::clamp(bits, HASH_BITS_MIN, HASH_BITS_MAX);
 }
 

@@ -25,7 +25,7 @@ std::vector<uint8_t> PackStream(const uint8_t* data, size_t size) { return PackS
 
 std::vector<uint8_t> PackStream(const uint8_t* data, size_t size, PackStatistics* statistics) {
   if (size > size_t(std::numeric_limits<int32_t>::max())) return {};
-  uint32_t length = uint32_t(size);
+  auto length = uint32_t(size);
 
   ParseCosts costs;
   costs.literalBits.assign(length, uint8_t(LiteralBits(8)));

@@ -11,7 +11,7 @@ namespace {
 
 constexpr uint32_t WIDTH_STATES = 25;  // widths 0..24 serve any offset below 2^31
 constexpr uint32_t MODE_STATES = 1 + 256;  // width 8, then width 7 with each base
-constexpr uint64_t INFINITE = std::numeric_limits<uint64_t>::max() / 4;
+constexpr uint64_t UNREACHABLE = std::numeric_limits<uint64_t>::max() / 4;
 
 LiteralMode ModeOfState(uint32_t state) {
   if (state == 0) return {8, 0};
@@ -40,7 +40,7 @@ std::vector<uint8_t> PlanOffsetWidths(const std::vector<Token>& tokens, uint32_t
   std::vector<std::array<uint8_t, WIDTH_STATES>> from(blocks);
   for (uint32_t b = 0; b < blocks; b++) {
     for (uint32_t w = 0; w < WIDTH_STATES; w++) {
-      uint64_t stay = b == 0 ? (w == PACK_INITIAL_OFFSET_WIDTH ? 0 : INFINITE) : best[b - 1][w];
+      uint64_t stay = b == 0 ? (w == PACK_INITIAL_OFFSET_WIDTH ? 0 : UNREACHABLE) : best[b - 1][w];
       uint32_t cheapest = b == 0 ? PACK_INITIAL_OFFSET_WIDTH : ArgMin(best[b - 1].data(), WIDTH_STATES);
       uint64_t change = (b == 0 ? 0 : best[b - 1][cheapest]) + OffsetWidthBits(w);
       bool changes = change < stay;
@@ -62,8 +62,8 @@ std::vector<LiteralMode> PlanLiteralModes(const uint8_t* data, const std::vector
   // cheapest state before it (where a setup comes from).
   std::vector<std::bitset<MODE_STATES>> entered;
   std::vector<uint16_t> cheapestBefore;
-  std::array<uint64_t, MODE_STATES> bits;
-  bits.fill(INFINITE);
+  std::array<uint64_t, MODE_STATES> bits{};
+  bits.fill(UNREACHABLE);
   uint64_t setupFrom = 0;  // before the first literal every state needs its setup
   uint32_t setupState = 0;
   for (const Token& t : tokens) {
@@ -74,7 +74,7 @@ std::vector<LiteralMode> PlanLiteralModes(const uint8_t* data, const std::vector
     for (uint32_t s = 0; s < MODE_STATES; s++) {
       LiteralMode mode = ModeOfState(s);
       if (!Fits(mode, byte)) {
-        bits[s] = INFINITE;
+        bits[s] = UNREACHABLE;
         continue;
       }
       uint64_t change = setupFrom + LiteralSetupBits(mode.width);

@@ -62,10 +62,11 @@ void EncodeRow(const uint8_t* row, int32_t width, Bytes& out) {
   }
   std::vector<Step> steps;
   for (int32_t end = width; end > 0; end -= best[end].length) steps.push_back(best[end]);
+  std::reverse(steps.begin(), steps.end());
   int32_t x = 0;
-  for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-    const auto n = static_cast<uint8_t>(step->length);
-    if (!step->absolute) {
+  for (const Step& step : steps) {
+    const auto n = static_cast<uint8_t>(step.length);
+    if (!step.absolute) {
       out.insert(out.end(), {n, row[x]});
     } else {
       out.insert(out.end(), {0, n});

@@ -10,12 +10,11 @@ bool ReadFileBytes(const char* path, Bytes& bytes) {
   if (!file) return false;
   bytes.clear();
   uint8_t buffer[65536];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+  for (size_t got = 0; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
     bytes.insert(bytes.end(), buffer, buffer + got);
   }
   const bool ok = !std::ferror(file);
-  std::fclose(file);
-  return ok;
+  return std::fclose(file) == 0 && ok;
 }
 
 bool WriteFileBytes(const char* path, const Bytes& bytes) {

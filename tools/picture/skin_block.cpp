@@ -13,7 +13,9 @@ bool SkinRunsParse(const std::string& text, std::vector<SkinRun>& runs) {
   for (std::string line; std::getline(lines, line);) {
     if (line.find_first_not_of(" \t\r") == std::string::npos || line[0] == '#') continue;
     std::istringstream fields(line);
-    int32_t left, top, right;
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
     std::string rest;
     if (!(fields >> left >> top >> right) || (fields >> rest)) return false;
     if (left < INT16_MIN || right > INT16_MAX || top < INT16_MIN || top > INT16_MAX) return false;

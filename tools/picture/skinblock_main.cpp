@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: skinblock SKIN.bmp RUNS.txt OUTPUT\n");
     return 2;
   }
-  Bytes picture, text;
+  Bytes picture;
+  Bytes text;
   std::vector<SkinRun> runs;
   if (!ReadFileBytes(argv[1], picture) || picture.size() < 54 || picture[0] != 'B' || picture[1] != 'M') {
     std::fprintf(stderr, "%s: not a bitmap file\n", argv[1]);
