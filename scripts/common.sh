@@ -6,7 +6,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev libpng-dev
-          wine wine64 xvfb x11-apps x11-utils xdotool imagemagick fonts-liberation)
+          wine wine64 xvfb x11-apps x11-utils xdotool imagemagick fonts-liberation clang lld)
 
 say() { printf '== %s\n' "$*"; }
 
