@@ -36,7 +36,7 @@ std::optional<Bytes> ReadFileBytes(const std::string& path) {
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   Bytes bytes(GetFileSize(file, nullptr));
   DWORD read = 0;
-  const DWORD size = static_cast<DWORD>(bytes.size());
+  const auto size = static_cast<DWORD>(bytes.size());
   if (size) ReadFile(file, bytes.data(), size, &read, nullptr);
   CloseHandle(file);
   bytes.resize(read);
@@ -71,9 +71,12 @@ Box::Icon IconKind(HWND icon) {
   }
   const RECT rect = ScreenRect(icon);
   const std::vector<COLORREF> pixels = input::ScreenArea(rect);
-  int red = 0, blue = 0;
+  int red = 0;
+  int blue = 0;
   for (COLORREF pixel : pixels) {
-    const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
+    const int r = GetRValue(pixel);
+    const int g = GetGValue(pixel);
+    const int b = GetBValue(pixel);
     if (r > 150 && g < 100 && b < 100) ++red;
     if (b > 150 && r < 100) ++blue;
   }
@@ -241,7 +244,7 @@ void Program::ClickCell(int row, int column) const {
   WaitFor([&] { return FocusOf(window_) == cell; }, ANSWER_TIMEOUT);
 }
 
-void Program::Key(WORD virtualKey, uint32_t modifiers) const {
+void Program::Key(WORD virtualKey, uint32_t modifiers) {
   input::KeyPress(virtualKey, modifiers);
 }
 
@@ -255,7 +258,7 @@ void Program::Type(const char* keys) const {
   }
 }
 
-bool Program::TypeInCell(int row, int column, const char* keys, const char* last) {
+bool Program::TypeInCell(int row, int column, const char* keys, const char* last) const {
   ClickCell(row, column);
   int gadget = CellGadget(row, column);
   for (const char* key = keys; *key; ++key) {
@@ -273,7 +276,7 @@ bool Program::TypeInCell(int row, int column, const char* keys, const char* last
   return WaitFor([&] { return Text(gadget) == last; }, ANSWER_TIMEOUT);
 }
 
-void Program::PointerAway() const {
+void Program::PointerAway() {
   input::MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4);
 }
 
@@ -303,7 +306,7 @@ Box Program::ReadBox(HWND box) {
   return read;
 }
 
-bool Program::AnswerBox(HWND box) const {
+bool Program::AnswerBox(HWND box) {
   HWND ok = GetDlgItem(box, IDOK);
   if (!ok || !IsWindowVisible(ok)) ok = GetDlgItem(box, IDCANCEL);
   auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
@@ -322,7 +325,7 @@ bool Program::NoBoxFor(DWORD milliseconds) const {
   return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
 }
 
-bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) {
+bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const {
   return WaitFor(
       [&] {
         if (HWND box = FindBox()) {

@@ -38,7 +38,7 @@ std::string WindowsPath(const std::string& path) {
 }
 
 std::string MakeWorkingDirectory() {
-  const std::string path = NewDirectoryName();
+  std::string path = NewDirectoryName();
   CreateDirectoryA(path.c_str(), nullptr);
   return path;
 }
@@ -99,7 +99,7 @@ bool Process::Launch(const std::string& exe, const std::string& directory) {
   return true;
 }
 
-HWND Process::AwaitWindow(const char* title, DWORD milliseconds) {
+HWND Process::AwaitWindow(const char* title, DWORD milliseconds) const {
   HWND found = nullptr;
   WaitFor(
       [&] {

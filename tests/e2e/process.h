@@ -44,7 +44,7 @@ class Process {
   bool Launch(const std::string& exe, const std::string& directory);
   // The first visible top-level window of the process with this title
   // (any title for null), within the time.
-  HWND AwaitWindow(const char* title, DWORD milliseconds);
+  HWND AwaitWindow(const char* title, DWORD milliseconds) const;
   // Waits for the process to end; its exit code, or nothing on timeout.
   std::optional<DWORD> AwaitExit(DWORD milliseconds);
   // Ends the process and all it started, and waits for that.

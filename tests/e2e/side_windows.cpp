@@ -34,7 +34,7 @@ bool ClickUntil(const std::function<void()>& click, const std::function<bool()>&
     click();
     if (WaitFor(done, CLICK_TIMEOUT)) return true;
     printf("note: a click on %s \"%s\" was lost (attempt %d)\n", what, title, attempt);
-    fflush(stdout);
+    (void)fflush(stdout);
   }
   return false;
 }

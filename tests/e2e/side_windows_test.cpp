@@ -213,7 +213,7 @@ TEST(About, OpeningTwiceShowsTheSameContent) {
   EXPECT_EQ(seen[0].back(), "336x80") << "the banner picture";
 }
 
-HWND OpenDonation(Program& program, bool byKey) {
+HWND OpenDonation(const Program& program, bool byKey) {
   program.ToFront();
   if (byKey) {
     program.Key('D', input::CONTROL);
@@ -317,7 +317,8 @@ TEST(SideWindowLeaks, FiftyOpeningsKeepTheObjectCounts) {
     Sleep(300);  // let painting settle
     return std::make_pair(CountWindows(program.ProcessId()), ProbeGdiCount(program.ProcessId()));
   };
-  std::pair<int, int> first, last;
+  std::pair<int, int> first;
+  std::pair<int, int> last;
   for (int round = 1; round <= ROUNDS; ++round) {
     ASSERT_TRUE(SideRound(program, SideWay::SHORTCUTS)) << "round " << round;
     if (round != 1 && round != ROUNDS) continue;

@@ -27,7 +27,7 @@ struct Seen {
 
 // Waits for the next box, notes the button and the fields, takes a
 // screenshot and answers it.
-Seen AnswerNextBox(Program& program, const char* shot) {
+Seen AnswerNextBox(const Program& program, const char* shot) {
   Seen seen;
   HWND box = program.AwaitBox(BOX_TIMEOUT);
   if (!box) return seen;

@@ -44,7 +44,8 @@ bool HasWindow(DWORD process) {
 }
 
 double Now() {
-  LARGE_INTEGER counter, frequency;
+  LARGE_INTEGER counter;
+  LARGE_INTEGER frequency;
   QueryPerformanceCounter(&counter);
   QueryPerformanceFrequency(&frequency);
   return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
@@ -67,8 +68,10 @@ Timing TimeStart(const Subject& subject) {
         }
         if (!window) Sleep(1);
       }
-      if (window) timing.shown = Now() - start;
-      if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+      if (window) {
+        timing.shown = Now() - start;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+      }
       if (!process.AwaitExit(5000)) process.Kill();
     }
   }
@@ -86,15 +89,15 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
+  const int runs = argc > 1 ? std::max(1, static_cast<int>(strtol(argv[1], nullptr, 10))) : 7;
   Subject subjects[] = {
       {"TesselSudoku.exe", e2e::WindowsPath(argc > 2 ? argv[2] : TESSEL_EXE), "Tessel SUDOKU",
        {}, {}},
-      {"winemine.exe", "C:\\windows\\system32\\winemine.exe", nullptr, {}, {}},
+      {"winemine.exe", R"(C:\windows\system32\winemine.exe)", nullptr, {}, {}},
   };
   // One untimed start of each first: the first start of a process after
   // the build also pays for loading it from disk.
-  for (Subject& subject : subjects) TimeStart(subject);
+  for (const Subject& subject : subjects) TimeStart(subject);
   for (int run = 0; run < runs; ++run) {
     for (Subject& subject : subjects) {
       const Timing timing = TimeStart(subject);
