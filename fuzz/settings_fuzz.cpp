@@ -93,14 +93,14 @@ void RemoveFolder() {
 }  // namespace
 
 // Memory-backed when the system has it: thousands of files a second.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-  std::snprintf(folder, sizeof folder, "%s/tessel-settings-XXXXXX", base);
-  if (!MainHeapCreate() || !FileLayerStart() || !mkdtemp(folder) || chdir(folder) != 0) {
+  const int length = std::snprintf(folder, sizeof folder, "%s/tessel-settings-XXXXXX", base);
+  if (length <= 0 || static_cast<size_t>(length) >= sizeof folder || !MainHeapCreate() || !FileLayerStart() || !mkdtemp(folder) || chdir(folder) != 0) {
     std::perror("settings fuzz set-up");
     std::abort();
   }
-  std::atexit(RemoveFolder);
+  if (std::atexit(RemoveFolder) != 0) std::perror("settings fuzz clean-up");
   lowestFreeDescriptor = NextDescriptor();
   return 0;
 }

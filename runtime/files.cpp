@@ -58,7 +58,7 @@ FileHandle SystemOpen(const char* name, bool readWrite) {
   const int flags = readWrite ? O_RDWR | O_CREAT | O_CLOEXEC : O_RDONLY | O_CLOEXEC;
   const int descriptor = open(name, flags, 0666);
   if (descriptor < 0) return nullptr;
-  struct stat status;
+  struct stat status{};
   if (fstat(descriptor, &status) != 0 || S_ISDIR(status.st_mode)) {
     close(descriptor);
     return nullptr;

@@ -244,7 +244,8 @@ void Program::ClickCell(int row, int column) const {
   WaitFor([&] { return FocusOf(window_) == cell; }, ANSWER_TIMEOUT);
 }
 
-void Program::Key(WORD virtualKey, uint32_t modifiers) {
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static): tests call it on the program
+void Program::Key(WORD virtualKey, uint32_t modifiers) const {
   input::KeyPress(virtualKey, modifiers);
 }
 
@@ -276,7 +277,8 @@ bool Program::TypeInCell(int row, int column, const char* keys, const char* last
   return WaitFor([&] { return Text(gadget) == last; }, ANSWER_TIMEOUT);
 }
 
-void Program::PointerAway() {
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static): tests call it on the program
+void Program::PointerAway() const {
   input::MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4);
 }
 
@@ -306,7 +308,8 @@ Box Program::ReadBox(HWND box) {
   return read;
 }
 
-bool Program::AnswerBox(HWND box) {
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static): tests call it on the program
+bool Program::AnswerBox(HWND box) const {
   HWND ok = GetDlgItem(box, IDOK);
   if (!ok || !IsWindowVisible(ok)) ok = GetDlgItem(box, IDCANCEL);
   auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };

@@ -79,21 +79,21 @@ class Program {
   void Click(int x, int y) const;
   void ClickGadget(int number) const;
   void ClickCell(int row, int column) const;
-  static void Key(WORD virtualKey, uint32_t modifiers = 0);
+  void Key(WORD virtualKey, uint32_t modifiers = 0) const;
   // Presses the keys for `keys`: digits, letters, '\t' (Tab), '\r' (Return).
   void Type(const char* keys) const;
   // Clicks the cell and types `keys`, each key replacing what the cell holds
   // (Tab moves on to the next cell); waits until the last cell reads `last`.
   bool TypeInCell(int row, int column, const char* keys, const char* last) const;
   // Moves the pointer off the window, so that no tooltip comes up.
-  static void PointerAway();
+  void PointerAway() const;
 
   // Message boxes of the program's process.
   HWND FindBox() const;
   HWND AwaitBox(DWORD milliseconds) const;
   static Box ReadBox(HWND box);
   // Clicks the box's OK button and waits until the box is gone.
-  static bool AnswerBox(HWND box);
+  bool AnswerBox(HWND box) const;
   // True when no box comes up within the time.
   bool NoBoxFor(DWORD milliseconds) const;
   // For a command that ends with one or more boxes: answers each box until

@@ -35,7 +35,7 @@ constexpr size_t MEMORY_MARGIN = 1 << 20;
 
 int SoakRounds() {
   const char* rounds = getenv("TESSEL_SOAK_ROUNDS");
-  const int value = rounds ? atoi(rounds) : 0;
+  const int value = rounds ? static_cast<int>(strtol(rounds, nullptr, 10)) : 0;
   return value >= 1 ? value : SHORT_RUN;
 }
 
@@ -190,7 +190,7 @@ void PrintRow(const Figures& figures) {
   printf("| %d | %d | %d | %zu | %zu | %zu | %.1f |\n", figures.round, figures.windows,
          figures.gdi, figures.memory.workingSet >> 10, figures.memory.peakWorkingSet >> 10,
          figures.memory.privateBytes >> 10, figures.elapsed / 1000.0);
-  fflush(stdout);
+  (void)fflush(stdout);
 }
 
 TEST(Leaks, SoakAtEveryLevelKeepsObjectCountsAndMemory) {

@@ -5,7 +5,7 @@
 namespace e2e {
 
 // Followed by the decimal process id.
-inline constexpr char PROBE_PIPE_PREFIX[] = "\\\\.\\pipe\\tessel-probe-";
+inline constexpr char PROBE_PIPE_PREFIX[] = R"(\\.\pipe\tessel-probe-)";
 // Answered with the number of GDI objects the process holds.
 inline constexpr char PROBE_GDI_COUNT = 'G';
 

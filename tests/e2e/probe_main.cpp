@@ -41,9 +41,11 @@ void Answer(HANDLE pipe) {
   FlushFileBuffers(pipe);
 }
 
-DWORD WINAPI ServeProbe(LPVOID) {
+DWORD WINAPI ServeProbe(LPVOID /*unused*/) {
   char name[64];
-  snprintf(name, sizeof name, "%s%lu", e2e::PROBE_PIPE_PREFIX, GetCurrentProcessId());
+  const int length =
+      snprintf(name, sizeof name, "%s%lu", e2e::PROBE_PIPE_PREFIX, GetCurrentProcessId());
+  if (length <= 0 || static_cast<size_t>(length) >= sizeof name) return 1;
   for (;;) {
     HANDLE pipe = CreateNamedPipeA(name, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 64, 64,
                                    0, nullptr);
@@ -56,7 +58,7 @@ DWORD WINAPI ServeProbe(LPVOID) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
   HANDLE probe = CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr);
   if (probe) CloseHandle(probe);
   RunProgram(instance);

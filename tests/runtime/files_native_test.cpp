@@ -44,7 +44,7 @@ class NativeFiles : public testing::Test {
     const int file = open(Path(name).c_str(), O_RDONLY);
     const ssize_t count = file < 0 ? 0 : read(file, bytes, sizeof bytes);
     if (file >= 0) close(file);
-    return std::string(bytes, count > 0 ? size_t(count) : 0);
+    return {bytes, count > 0 ? size_t(count) : 0};
   }
 
   void Write(const char* name, const std::string& bytes) const {
