@@ -44,7 +44,9 @@ int32_t SolveFrom(int8_t r, int8_t c) {
     Advance(nextRow, nextColumn);
     ok = SolveFrom(nextRow, nextColumn);
     ++trialCount;
-    if (trialCount == trialLimit) return 2;
+    // The limit stops an unfinished search; a try that has just completed
+    // the grid keeps its solution even when it is the last one allowed.
+    if (trialCount == trialLimit && ok != 1) return 2;
     if (ok == 0) Cell(row, column).value = 0;
   }
   return ok;

@@ -7,20 +7,35 @@ namespace {
 
 using SolverTest = GridTest;
 
-int32_t Solve() {
-  trialCount = 0;
+int32_t Solve(int32_t startCount = 0) {
+  trialCount = startCount;
   return SolveFrom(0, 0);
 }
+
+const char* const EMPTY_GRID_SOLUTION[9] = {
+    "123456789", "456789123", "789123456", "214365897", "365897214",
+    "897214365", "531642978", "642978531", "978531642",
+};
 
 TEST_F(SolverTest, EmptyGridGivesTheFirstSolutionInRowOrder) {
   EXPECT_EQ(Solve(), 1);
   EXPECT_EQ(trialCount, 391);
-  const char* const rows[9] = {
-      "123456789", "456789123", "789123456", "214365897", "365897214",
-      "897214365", "531642978", "642978531", "978531642",
-  };
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), rows[r]);
+  for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), EMPTY_GRID_SOLUTION[r]);
   EXPECT_EQ(GridFull(), 1);
+}
+
+// The empty grid's last 81 tries are the returns of its solution path: when
+// the limit falls on one of them the solution is kept, not given up.
+TEST_F(SolverTest, SolutionCompletedOnTheLastAllowedTryIsKept) {
+  for (int32_t start : {29609, 29650, 29689}) {
+    SCOPED_TRACE(start);
+    ResetCells();
+    EXPECT_EQ(Solve(start), 1);
+    for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), EMPTY_GRID_SOLUTION[r]);
+  }
+  // One try earlier the limit falls on a dead end and still fires.
+  ResetCells();
+  EXPECT_EQ(Solve(29690), 2);
 }
 
 TEST_F(SolverTest, HopelessPositionStopsAtTheLimitOfTries) {
