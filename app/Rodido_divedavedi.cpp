@@ -11,10 +11,14 @@
 #include "gui/gadget.h"
 #include "gui/startup.h"
 #include "gui/window.h"
+#include "runtime/fatal.h"
+#include "runtime/memory.h"
 #include "runtime/messages.h"
 #include "runtime/strings.h"
 #include "ui/cell_colouring.h"
 #include "ui/main_window.h"
+
+StartupFaults startupFaults;
 
 namespace {
 
@@ -85,7 +89,37 @@ void StartWindowDrag() {
   SendMessageA(WindowHandle(MAIN_WINDOW), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-void HandleEvent(int32_t event) {
+void RunEventLoop() {
+  quitFlag = 0;
+  while (quitFlag == 0) {
+    TempScope scope;
+    HandleMainEvent(EventWait());
+  }
+}
+
+constexpr char NO_ROOM_TO_START[] =
+    "There is not enough memory to start Tessel SUDOKU. Close other programs and try again.";
+
+// The marker list and the cell grid; false when either found no room, as
+// every command would then write through a missing block.
+bool AllocateProgramState() {
+  MainHeapRefuseNext(startupFaults.markerList ? 1 : 0);
+  markerList.Dim(MARKER_LIST_LAST);
+  MainHeapRefuseNext(startupFaults.cellGrid ? 1 : 0);
+  const bool grid = CellGridCreate();
+  return markerList.Data() != nullptr && grid;
+}
+
+// Heap-held program state goes before the heap itself does.
+[[noreturn]] void EndProgram() {
+  markerList.Release();
+  CellGridRelease();
+  RuntimeEnd();
+}
+
+}  // namespace
+
+void HandleMainEvent(int32_t event) {
   const int32_t number = EventObject();
   if (event == EVENT_GADGET) FollowSlider();
   switch (event) {
@@ -104,29 +138,12 @@ void HandleEvent(int32_t event) {
   }
 }
 
-void RunEventLoop() {
-  quitFlag = 0;
-  while (quitFlag == 0) {
-    TempScope scope;
-    HandleEvent(EventWait());
-  }
-}
-
-// Heap-held program state goes before the heap itself does.
-[[noreturn]] void EndProgram() {
-  markerList.Release();
-  CellGridRelease();
-  RuntimeEnd();
-}
-
-}  // namespace
-
 void RunProgram(HINSTANCE instance) {
   if (!RuntimeStart(instance)) EndProgram();
   LoadSettings();
-  markerList.Dim(MARKER_LIST_LAST);
+  // Stopped before the loop, the program leaves the settings file as it was.
+  if (!AllocateProgramState()) StopWithMessage(NO_ROOM_TO_START);
   CreateCellBrushes();
-  CellGridCreate();
   // Without its window the program ends at once and keeps the settings file.
   if (!OpenMainWindow()) EndProgram();
   RunEventLoop();

@@ -108,7 +108,7 @@ HWND OpenDonationDialog() {
     return nullptr;
   }
   if (!SideGadgetListOpen(WindowCurrentHandle())) {
-    AbandonSideWindow(DONATION_WINDOW);
+    CloseSideWindow(DONATION_WINDOW);
     return nullptr;
   }
   ShowPictures();
@@ -125,6 +125,5 @@ void RunDonationDialog() {
     TempScope scope;
     if (HandleEvent(EventWait())) quit = 1;
   }
-  WindowClose(DONATION_WINDOW);
-  RestoreMainWindow();
+  CloseSideWindow(DONATION_WINDOW);
 }

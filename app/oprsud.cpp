@@ -105,7 +105,7 @@ HWND OpenAboutWindow() {
   if (!window) return nullptr;
   DisableMainWindow();
   if (!SideGadgetListOpen(window)) {
-    AbandonSideWindow(ABOUT_WINDOW);
+    CloseSideWindow(ABOUT_WINDOW);
     return nullptr;
   }
   ShowBanner();
@@ -123,6 +123,5 @@ void RunAboutWindow() {
     TempScope scope;
     if (HandleEvent(EventWait())) quit = 1;
   }
-  WindowClose(ABOUT_WINDOW);
-  RestoreMainWindow();
+  CloseSideWindow(ABOUT_WINDOW);
 }

@@ -30,7 +30,11 @@ void RestoreMainWindow() {
   WindowActivate();
 }
 
-void AbandonSideWindow(int32_t number) {
+void CloseSideWindow(int32_t number) {
+  // Enabled first: the platform hands the activation of a closing window to
+  // the next enabled top-level window, which would otherwise be another
+  // program's, and the main window could not take the foreground back.
+  EnableWindow(WindowHandle(MAIN_WINDOW), TRUE);
   WindowClose(number);
   RestoreMainWindow();
 }

@@ -30,9 +30,8 @@ void DisableMainWindow();
 // Enables the main window again, makes it current and active and sends later
 // gadgets into it.
 void RestoreMainWindow();
-// A side window that could not be completed: closes it, when it exists, and
-// gives the main window back.
-void AbandonSideWindow(int32_t number);
+// Closes a side window, when it exists, and gives the main window back.
+void CloseSideWindow(int32_t number);
 
 // Hands `address` to the user's browser or mail program; a failure is not
 // reported.

@@ -44,7 +44,10 @@ constexpr std::array<PeerList, 81> PEERS = [] {
 
 }  // namespace
 
-void CellGridCreate() { CellGrid.Dim(GRID_DIMENSION, GRID_DIMENSION); }
+bool CellGridCreate() {
+  CellGrid.Dim(GRID_DIMENSION, GRID_DIMENSION);
+  return CellGrid.Data() != nullptr;
+}
 
 void CellGridRelease() { CellGrid.Release(); }
 

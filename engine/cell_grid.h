@@ -17,8 +17,9 @@ inline constexpr int32_t GRID_DIMENSION = 10;
 
 extern Array2D<CellRecord> CellGrid;
 
-// Dimensions the grid at start-up: 10 x 10 records, all zero.
-void CellGridCreate();
+// Dimensions the grid at start-up: 10 x 10 records, all zero. False when
+// the heap has no room for them.
+bool CellGridCreate();
 void CellGridRelease();
 
 inline CellRecord& Cell(int32_t r, int32_t c) { return CellGrid(r, c); }

@@ -15,6 +15,7 @@ PrivateHeap mainHeap;
 PrivateHeap objectHeap;
 PrivateHeap memoryBlockHeap;
 int32_t mainHeapBlocks;
+int32_t mainHeapRefusals;
 
 }  // namespace
 
@@ -30,6 +31,10 @@ void MainHeapDestroy() {
 }
 
 void* MainHeapAlloc(size_t size) {
+  if (mainHeapRefusals > 0) {
+    --mainHeapRefusals;
+    return nullptr;
+  }
   void* block = PrivateHeapAlloc(mainHeap, size);
   if (block) ++mainHeapBlocks;
   return block;
@@ -48,6 +53,8 @@ void MainHeapFree(void* block) {
 }
 
 int32_t MainHeapBlockCount() { return mainHeapBlocks; }
+
+void MainHeapRefuseNext(int32_t count) { mainHeapRefusals = count; }
 
 bool ObjectHeapCreate() {
   objectHeap = PrivateHeapCreate(OBJECT_HEAP_SIZE);

@@ -12,6 +12,9 @@ void* MainHeapAlloc(size_t size);                  // zero-filled
 void* MainHeapReAlloc(void* block, size_t size);   // new bytes zero-filled
 void MainHeapFree(void* block);                    // null is ignored
 int32_t MainHeapBlockCount();                      // live blocks, for leak checks
+// Set by tests only: the next `count` main-heap allocations fail, as they do
+// when the heap is exhausted.
+void MainHeapRefuseNext(int32_t count);
 
 bool ObjectHeapCreate();
 void ObjectHeapDestroy();

@@ -121,10 +121,14 @@ Program::~Program() {
   if (!directory_.empty()) RemoveWorkingDirectory(directory_);
 }
 
-bool Program::Start(const std::optional<Bytes>& settings, const char* exe) {
+bool Program::Launch(const std::optional<Bytes>& settings, const char* exe) {
   directory_ = MakeWorkingDirectory();
   if (settings && !WriteFileBytes(directory_ + "\\" + SETTINGS_FILE, *settings)) return false;
-  if (!process_.Launch(WindowsPath(exe ? exe : TESSEL_EXE), directory_)) return false;
+  return process_.Launch(WindowsPath(exe ? exe : TESSEL_EXE), directory_);
+}
+
+bool Program::Start(const std::optional<Bytes>& settings, const char* exe) {
+  if (!Launch(settings, exe)) return false;
   window_ = process_.AwaitWindow(WINDOW_TITLE, START_TIMEOUT);
   if (!window_) return false;
   DWORD_PTR answer = 0;

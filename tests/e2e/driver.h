@@ -42,6 +42,9 @@ class Program {
   // directory, with "sudoku.syd" holding `settings` when given, waits until
   // its window is visible and takes messages, and brings it to the front.
   bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr);
+  // The same start without waiting for the window, for a program that may
+  // never show it.
+  bool Launch(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr);
 
   // Waits until the window, its gadgets and any message box of the program
   // have been painted.

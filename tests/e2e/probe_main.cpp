@@ -1,11 +1,14 @@
 // A test build of the program with a probe: beside the program's own thread,
 // a probe thread answers requests on the named pipe
 // "\\.\pipe\tessel-probe-PID" with the number of GDI objects the process
-// holds, so that a test can watch it across many commands.
+// holds, so that a test can watch it across many commands. The environment
+// variable TESSEL_REFUSE ("markerList" or "cellGrid") makes that start-up
+// allocation fail.
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "app/program.h"
 #include "tests/e2e/probe.h"
@@ -56,9 +59,17 @@ DWORD WINAPI ServeProbe(LPVOID /*unused*/) {
   }
 }
 
+void ReadStartupFaults() {
+  char refused[32] = "";
+  GetEnvironmentVariableA(e2e::PROBE_REFUSE_VARIABLE, refused, sizeof refused);
+  startupFaults.markerList = strcmp(refused, "markerList") == 0;
+  startupFaults.cellGrid = strcmp(refused, "cellGrid") == 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+  ReadStartupFaults();
   HANDLE probe = CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr);
   if (probe) CloseHandle(probe);
   RunProgram(instance);

@@ -309,6 +309,95 @@ TEST(Donation, KeysCloseItOrOpenTheDonationPage) {
   EXPECT_EQ(program.Settings(), SettingsBytes(0, 1));
 }
 
+// A top-level window of another program on the desktop, on a thread of its
+// own that takes its messages; it counts the times it was activated.
+class Bystander {
+ public:
+  Bystander() {
+    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, &threadId_);
+    WaitForSingleObject(ready_, 5000);
+  }
+  ~Bystander() {
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+  }
+  Bystander(const Bystander&) = delete;
+  Bystander& operator=(const Bystander&) = delete;
+
+  HWND Window() const { return window_; }
+  LONG Activations() const { return activations_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_ACTIVATE && LOWORD(w) != WA_INACTIVE) {
+      auto* self = reinterpret_cast<Bystander*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+      if (self) InterlockedIncrement(&self->activations_);
+    }
+    return DefWindowProcA(window, message, w, l);
+  }
+  static DWORD WINAPI Run(LPVOID argument) {
+    auto* self = static_cast<Bystander*>(argument);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.lpszClassName = "TesselBystander";
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    RegisterClassA(&windowClass);
+    self->window_ = CreateWindowExA(0, windowClass.lpszClassName, "Bystander",
+                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 600, 300, 200, nullptr,
+                                    nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetEvent(self->ready_);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    DestroyWindow(self->window_);
+    return 0;
+  }
+
+  HANDLE ready_ = nullptr;
+  HANDLE thread_ = nullptr;
+  DWORD threadId_ = 0;
+  HWND window_ = nullptr;
+  volatile LONG activations_ = 0;
+};
+
+// With another program's window on the desktop, closing a side window gives
+// the foreground back to the main window, never to that other window.
+TEST(SideWindows, ClosingKeepsTheProgramInFront) {
+  struct Closing {
+    const char* name;
+    const char* title;
+    WORD opener;  // with Ctrl
+    std::function<void(HWND)> close;
+  };
+  const Closing closings[] = {
+      {"About, Escape", ABOUT_TITLE, 'A', [](HWND) { input::KeyPress(VK_ESCAPE); }},
+      {"About, C&lose", ABOUT_TITLE, 'A', [](HWND w) { ClickGadgetOf(w, ABOUT_CLOSE); }},
+      {"donation, Return", DONATION_TITLE, 'D', [](HWND) { input::KeyPress(VK_RETURN); }},
+      {"donation, OK", DONATION_TITLE, 'D', [](HWND w) { ClickGadgetOf(w, DONATION_OK); }},
+  };
+  Bystander bystander;
+  ASSERT_TRUE(bystander.Window());
+  Program program;
+  ASSERT_TRUE(program.Start());
+  for (const Closing& closing : closings) {
+    SCOPED_TRACE(closing.name);
+    ASSERT_TRUE(program.ToFront());
+    program.Key(closing.opener, input::CONTROL);
+    HWND side = AwaitSideWindow(program, closing.title);
+    ASSERT_TRUE(side);
+    const LONG before = bystander.Activations();
+    closing.close(side);
+    EXPECT_TRUE(WaitFor([&] { return Gone(program, closing.title); }, STEP_TIMEOUT));
+    Sleep(500);  // for the activation to settle
+    EXPECT_EQ(GetForegroundWindow(), program.Window());
+    EXPECT_EQ(bystander.Activations(), before) << "the other window came to the front";
+  }
+  EXPECT_EQ(Quit(program), 0u);
+}
+
 TEST(SideWindowLeaks, FiftyOpeningsKeepTheObjectCounts) {
   constexpr int ROUNDS = 50;
   Program program;

@@ -1,6 +1,7 @@
 // Start-up and shutdown of the real program: the window it opens, the
 // settings file it reads and writes, and every way of ending it.
 #include "tests/e2e/e2e_test.h"
+#include "tests/e2e/probe.h"
 
 namespace e2e {
 namespace {
@@ -112,6 +113,28 @@ TEST(Closing, EndingTheProcessFromOutsideKeepsTheFile) {
   MoveSliderByKey(program, VK_LEFT, 1);
   program.Kill();
   EXPECT_EQ(program.Settings(), SettingsBytes(1, 2));
+}
+
+// Without room for its marker list or cell grid the program says so and
+// stops with a non-zero code before its window opens, leaving the file.
+TEST(StartUp, NoRoomForTheProgramStateStopsWithAMessage) {
+  for (const char* refused : {"markerList", "cellGrid"}) {
+    SCOPED_TRACE(refused);
+    SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);
+    Program program;
+    const bool launched = program.Launch(SettingsBytes(1, 3), TESSEL_PROBE_EXE);
+    SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
+    ASSERT_TRUE(launched);
+    HWND box = program.AwaitBox(EXIT_TIMEOUT);
+    ASSERT_TRUE(box) << "no message";
+    const Box read = Program::ReadBox(box);
+    EXPECT_EQ(read.title, "Tessel SUDOKU");
+    EXPECT_NE(read.text.find("not enough memory"), std::string::npos) << read.text;
+    EXPECT_TRUE(VisibleWindows(program.ProcessId()).size() == 1) << "a window opened";
+    program.AnswerBox(box);
+    EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 1u);
+    EXPECT_EQ(program.Settings(), SettingsBytes(1, 3));
+  }
 }
 
 }  // namespace
