@@ -89,11 +89,30 @@ void StartWindowDrag() {
   SendMessageA(WindowHandle(MAIN_WINDOW), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
+void HandleEvent(int32_t event) {
+  const int32_t number = EventObject();
+  if (event == EVENT_GADGET) FollowSlider();
+  switch (event) {
+    case EVENT_CLOSE:
+      if (EventWindowNumber() == MAIN_WINDOW) quitFlag = 1;
+      break;
+    case WM_LBUTTONDOWN:
+      StartWindowDrag();
+      break;
+    case EVENT_GADGET:
+    case EVENT_COMMAND:
+      RunCommand(event, number);
+      break;
+    default:
+      break;
+  }
+}
+
 void RunEventLoop() {
   quitFlag = 0;
   while (quitFlag == 0) {
     TempScope scope;
-    HandleMainEvent(EventWait());
+    HandleEvent(EventWait());
   }
 }
 
@@ -118,25 +137,6 @@ bool AllocateProgramState() {
 }
 
 }  // namespace
-
-void HandleMainEvent(int32_t event) {
-  const int32_t number = EventObject();
-  if (event == EVENT_GADGET) FollowSlider();
-  switch (event) {
-    case EVENT_CLOSE:
-      if (EventWindowNumber() == MAIN_WINDOW) quitFlag = 1;
-      break;
-    case WM_LBUTTONDOWN:
-      StartWindowDrag();
-      break;
-    case EVENT_GADGET:
-    case EVENT_COMMAND:
-      RunCommand(event, number);
-      break;
-    default:
-      break;
-  }
-}
 
 void RunProgram(HINSTANCE instance) {
   if (!RuntimeStart(instance)) EndProgram();

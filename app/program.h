@@ -9,10 +9,6 @@
 
 [[noreturn]] void RunProgram(HINSTANCE instance);
 
-// One event of the main window's loop, handled as the loop handles it: the
-// level follows the slider, then the event's command runs.
-void HandleMainEvent(int32_t event);
-
 // Set by tests only (a test build of the program): start-up's allocation of
 // the marker list or of the cell grid is refused by the main heap.
 struct StartupFaults {

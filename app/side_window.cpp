@@ -8,6 +8,15 @@
 #include "ui/main_window.h"
 
 SideWindowFaults sideWindowFaults;
+ShellOpener shellOpener = ShellExecuteA;
+
+namespace {
+
+// The main window's control that had the keyboard focus before a side
+// window took it away.
+HWND focusBeforeSideWindow;
+
+}  // namespace
 
 HWND SideWindowOpen(int32_t number, int32_t x, int32_t y, int32_t width, int32_t height,
                     const char* title) {
@@ -20,7 +29,10 @@ HWND SideGadgetListOpen(HWND window) {
   return GadgetListOpen(window);
 }
 
-void DisableMainWindow() { EnableWindow(WindowHandle(MAIN_WINDOW), FALSE); }
+void DisableMainWindow() {
+  focusBeforeSideWindow = GetFocus();
+  EnableWindow(WindowHandle(MAIN_WINDOW), FALSE);
+}
 
 void RestoreMainWindow() {
   WindowSelect(MAIN_WINDOW);
@@ -28,6 +40,9 @@ void RestoreMainWindow() {
   WindowActivate();
   GadgetListOpen(WindowHandle(MAIN_WINDOW));
   WindowActivate();
+  // Disabling the main window took its focus; when no side window came in
+  // between, nothing gives it back, and keys would reach nothing.
+  if (!GetFocus() && IsWindow(focusBeforeSideWindow)) SetFocus(focusBeforeSideWindow);
 }
 
 void CloseSideWindow(int32_t number) {
@@ -40,5 +55,5 @@ void CloseSideWindow(int32_t number) {
 }
 
 void ShellOpen(const char* address) {
-  ShellExecuteA(nullptr, "open", address, "", "", SW_SHOWNORMAL);
+  shellOpener(nullptr, "open", address, "", "", SW_SHOWNORMAL);
 }

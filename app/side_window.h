@@ -36,3 +36,6 @@ void CloseSideWindow(int32_t number);
 // Hands `address` to the user's browser or mail program; a failure is not
 // reported.
 void ShellOpen(const char* address);
+// The shell's open call; a test build puts a recorder in its place.
+using ShellOpener = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+extern ShellOpener shellOpener;

@@ -23,7 +23,7 @@ bool CheckButtonRestored(const Program& program) {
 
 std::vector<int> MarkersPresent(const Program& program) {
   std::vector<int> present;
-  for (int number = MARKER_FIRST; number < MARKER_FIRST + 81; ++number) {
+  for (int number = MarkerNumber(0, 0); number <= MarkerNumber(8, 8); ++number) {
     if (program.Gadget(number)) present.push_back(number);
   }
   return present;
@@ -39,7 +39,7 @@ TEST(Check, RepeatedDigitsAreMarkedDuringThePause) {
   EXPECT_TRUE(program.TypeInCell(4, 4, "3", "3"));
   EXPECT_TRUE(program.TypeInCell(4, 0, "3", "3"));
   EXPECT_TRUE(program.TypeInCell(0, 4, "3", "3"));
-  const std::array<std::string, 9> typed = program.Rows();
+  const Grid typed = program.Rows();
 
   program.ClickGadget(CHECK);
   ASSERT_TRUE(WaitFor([&] { return MarkersPresent(program).size() == std::size(marked); }, 3000));
@@ -51,15 +51,15 @@ TEST(Check, RepeatedDigitsAreMarkedDuringThePause) {
   for (const Marker& marker : marked) {
     const int number = MarkerNumber(marker.row, marker.column);
     SCOPED_TRACE(testing::Message() << "marker " << number);
-    const int x = CELL_LEFT[marker.column] + MARKER_OFFSET;
-    const int y = CELL_TOP[marker.row] + MARKER_OFFSET;
+    // 26 x 26, two pixels inside the cell.
+    const RECT cell = program.GadgetRect(CellGadget(marker.row, marker.column));
     const RECT rect = program.GadgetRect(number);
-    EXPECT_EQ(rect.left, x);
-    EXPECT_EQ(rect.top, y);
-    EXPECT_EQ(rect.right - rect.left, MARKER_SIZE);
-    EXPECT_EQ(rect.bottom - rect.top, MARKER_SIZE);
+    EXPECT_EQ(rect.left, cell.left + 2);
+    EXPECT_EQ(rect.top, cell.top + 2);
+    EXPECT_EQ(rect.right - rect.left, 26);
+    EXPECT_EQ(rect.bottom - rect.top, 26);
     EXPECT_FALSE(program.Enabled(number)) << "a marker takes no input";
-    const std::vector<COLORREF> pixels = program.Area(x, y, MARKER_SIZE, MARKER_SIZE);
+    const std::vector<COLORREF> pixels = program.Area(rect);
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), PURPLE), 200);
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), WHITE), 15);
   }
@@ -79,9 +79,9 @@ TEST(Check, EmptyGridIsConfirmedAfterThePause) {
   ASSERT_TRUE(program.Start());
   EXPECT_TRUE(program.TypeInCell(4, 4, "0", "0"));
   ASSERT_TRUE(SetClipboardText("kept"));
-  program.Key(VK_HOME, input::SHIFT);  // the 0 selected, as if to copy it
+  input::KeyPress(VK_HOME, input::SHIFT);  // the 0 selected, as if to copy it
 
-  program.Key('C', input::CONTROL);
+  input::KeyPress('C', input::CONTROL);
   ASSERT_TRUE(WaitFor([&] { return CheckButtonBusy(program); }, 3000));
   const DWORD busySince = GetTickCount();
   EXPECT_TRUE(MarkersPresent(program).empty());

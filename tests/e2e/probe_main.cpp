@@ -1,17 +1,17 @@
 // A test build of the program with a probe: beside the program's own thread,
-// a probe thread answers requests on the named pipe
-// "\\.\pipe\tessel-probe-PID" with the number of GDI objects the process
-// holds, so that a test can watch it across many commands. The environment
-// variable TESSEL_REFUSE ("markerList" or "cellGrid") makes that start-up
-// allocation fail.
+// a probe thread answers requests on the named pipe "\\.\pipe\tessel-probe-PID"
+// (probe.h). The help viewer and the shell's open call are replaced by
+// recorders; TESSEL_REFUSE makes one creation fail.
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/program.h"
-#include "tests/e2e/probe.h"
+#include "app/side_window.h"
+#include "runtime/help_viewers.h"
+#include "tests/support/probe.h"
 
 namespace {
 
@@ -21,6 +21,9 @@ constexpr int32_t GDI_HANDLE_CAP = 65536;
 constexpr int32_t PROBE_BRUSH_LIMIT = 70000;
 
 HBRUSH probeBrushes[PROBE_BRUSH_LIMIT];
+CRITICAL_SECTION logLock;
+std::string helpLog;
+std::string shellLog;
 
 int32_t LiveGdiObjects() {
   if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) {
@@ -34,24 +37,42 @@ int32_t LiveGdiObjects() {
   return GDI_HANDLE_CAP - free;
 }
 
+void Log(std::string& log, const std::string& line) {
+  EnterCriticalSection(&logLock);
+  log += line + "\n";
+  LeaveCriticalSection(&logLock);
+}
+
+BOOL WINAPI RecordHelp(HWND /*owner*/, LPCSTR file, UINT command, ULONG_PTR data) {
+  const char* topic = command == HELP_KEY ? reinterpret_cast<const char*>(data) : "-";
+  Log(helpLog, std::string(file ? file : "-") + "|" + topic);
+  return TRUE;
+}
+
+HINSTANCE WINAPI RecordShell(HWND /*owner*/, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                             LPCSTR directory, INT show) {
+  Log(shellLog, std::string(verb) + "|" + file + "|" + parameters + "|" + directory + "|" +
+                    std::to_string(show));
+  return reinterpret_cast<HINSTANCE>(33);  // success
+}
+
 void Answer(HANDLE pipe) {
   char request = 0;
   DWORD done = 0;
   if (!ReadFile(pipe, &request, 1, &done, nullptr) || done != 1) return;
-  if (request != e2e::PROBE_GDI_COUNT) return;
-  const int32_t count = LiveGdiObjects();
-  WriteFile(pipe, &count, sizeof count, &done, nullptr);
+  EnterCriticalSection(&logLock);
+  std::string answer = request == e2e::PROBE_HELP_LOG ? helpLog : shellLog;
+  LeaveCriticalSection(&logLock);
+  if (request == e2e::PROBE_GDI_COUNT) answer = std::to_string(LiveGdiObjects());
+  WriteFile(pipe, answer.data(), static_cast<DWORD>(answer.size()), &done, nullptr);
   FlushFileBuffers(pipe);
 }
 
 DWORD WINAPI ServeProbe(LPVOID /*unused*/) {
-  char name[64];
-  const int length =
-      snprintf(name, sizeof name, "%s%lu", e2e::PROBE_PIPE_PREFIX, GetCurrentProcessId());
-  if (length <= 0 || static_cast<size_t>(length) >= sizeof name) return 1;
+  const std::string name = e2e::PROBE_PIPE_PREFIX + std::to_string(GetCurrentProcessId());
   for (;;) {
-    HANDLE pipe = CreateNamedPipeA(name, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 64, 64,
-                                   0, nullptr);
+    HANDLE pipe = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
+                                   4096, 4096, 0, nullptr);
     if (pipe == INVALID_HANDLE_VALUE) return 1;
     if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) Answer(pipe);
     DisconnectNamedPipe(pipe);
@@ -59,17 +80,16 @@ DWORD WINAPI ServeProbe(LPVOID /*unused*/) {
   }
 }
 
-void ReadStartupFaults() {
-  char refused[32] = "";
-  GetEnvironmentVariableA(e2e::PROBE_REFUSE_VARIABLE, refused, sizeof refused);
-  startupFaults.markerList = strcmp(refused, "markerList") == 0;
-  startupFaults.cellGrid = strcmp(refused, "cellGrid") == 0;
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
-  ReadStartupFaults();
+  char refused[32] = "";
+  GetEnvironmentVariableA(e2e::PROBE_REFUSE_VARIABLE, refused, sizeof refused);
+  startupFaults = {strcmp(refused, "markerList") == 0, strcmp(refused, "cellGrid") == 0};
+  sideWindowFaults = {strcmp(refused, "sideWindow") == 0, strcmp(refused, "sideGadgetList") == 0};
+  InitializeCriticalSection(&logLock);
+  HelpViewersReplace({RecordHelp, nullptr});
+  shellOpener = RecordShell;
   HANDLE probe = CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr);
   if (probe) CloseHandle(probe);
   RunProgram(instance);

@@ -1,18 +1,16 @@
 // Start-up and shutdown of the real program: the window it opens, the
-// settings file it reads and writes, and every way of ending it.
+// settings file it reads and writes, every way of ending it, a start without
+// memory for its state, and what the exe file carries.
 #include "tests/e2e/e2e_test.h"
-#include "tests/e2e/probe.h"
+#include "tests/support/probe.h"
 
 namespace e2e {
 namespace {
-
-constexpr DWORD EXIT_TIMEOUT = 10000;
 
 TEST(StartUp, FirstStartInAnEmptyDirectory) {
   Program program;
   ASSERT_TRUE(program.Start());
   Shot(program, "start");
-
   RECT outer;
   GetWindowRect(program.Window(), &outer);
   EXPECT_EQ(outer.left, WINDOW_X);
@@ -23,96 +21,59 @@ TEST(StartUp, FirstStartInAnEmptyDirectory) {
   EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
   EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
             program.Window());
-
   EXPECT_EQ(program.Rows(), EMPTY_ROWS);
   EXPECT_EQ(program.Text(LEVEL_NAME), "");
-  EXPECT_EQ(program.SliderPosition(), 1);  // a new slider's minimum
   EXPECT_FALSE(program.Settings()) << "the settings file is written only at the end";
-
-  program.Key(VK_ESCAPE);
-  EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 0u);
   // The loop never read the slider, so the level is still 0.
+  EXPECT_EQ(Quit(program), 0u);
   EXPECT_EQ(program.Settings(), SettingsBytes(0, 0));
 }
 
-TEST(Settings, SavedLevelShowsAtOnceAndIsWrittenBack) {
-  Program program;
-  ASSERT_TRUE(program.Start(SettingsBytes(1, 3)));
-  EXPECT_EQ(program.SliderPosition(), 3);
-  EXPECT_EQ(program.Text(LEVEL_NAME), "Hard sudoku");
-  program.Key(VK_ESCAPE);
-  EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 0u);
-  EXPECT_EQ(program.Settings(), SettingsBytes(1, 3));
-}
-
-TEST(Settings, LevelOutOfRangeLeavesTheSliderUnsetAndIsKept) {
-  Program program;
-  ASSERT_TRUE(program.Start(SettingsBytes(0, 7)));
-  EXPECT_EQ(program.SliderPosition(), 1);
-  EXPECT_EQ(program.Text(LEVEL_NAME), "");
-  program.Key(VK_ESCAPE);
-  EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 0u);
-  EXPECT_EQ(program.Settings(), SettingsBytes(0, 7));
-}
-
-TEST(Settings, ShortFileReadsTheBytesThatArePresent) {
-  Program program;
-  ASSERT_TRUE(program.Start(Bytes{0x01, 0x02, 0x03}));
-  EXPECT_EQ(program.SliderPosition(), 1);
-  EXPECT_EQ(program.Text(LEVEL_NAME), "");
-  program.Key(VK_ESCAPE);
-  EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 0u);
-  // The first value is 0x030201 from the three low-order bytes, the level 0.
-  EXPECT_EQ(program.Settings(), SettingsBytes(0x030201, 0));
-}
-
-TEST(Settings, LongerFileKeepsItsTailWhenTheLevelIsWritten) {
-  Bytes file = SettingsBytes(1, 2);
-  const Bytes tail = {0xAA, 0xBB, 0xCC, 0xDD};
-  file.insert(file.end(), tail.begin(), tail.end());
-  Program program;
-  ASSERT_TRUE(program.Start(file));
-  EXPECT_EQ(program.Text(LEVEL_NAME), "Intermediate sudoku");
-  MoveSliderByKey(program, VK_RIGHT, 3);
-  program.Key(VK_ESCAPE);
-  EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 0u);
-  Bytes expected = SettingsBytes(1, 3);
-  expected.insert(expected.end(), tail.begin(), tail.end());
-  EXPECT_EQ(program.Settings(), expected);
+// The level read at start sets the slider and its name; a level out of range
+// leaves both unset and is written back as it was.
+TEST(Settings, LevelInTheFileShowsAtStartAndIsWrittenBack) {
+  struct Case {
+    int32_t level;
+    int slider;
+    const char* name;
+  };
+  for (const Case& c : {Case{3, 3, "Hard sudoku"}, Case{7, 1, ""}}) {
+    SCOPED_TRACE(c.level);
+    Program program;
+    ASSERT_TRUE(program.Start(SettingsBytes(1, c.level)));
+    EXPECT_EQ(program.SliderPosition(), c.slider);
+    EXPECT_EQ(program.Text(LEVEL_NAME), c.name);
+    EXPECT_EQ(Quit(program), 0u);
+    EXPECT_EQ(program.Settings(), SettingsBytes(1, c.level));
+  }
 }
 
 // Each way out ends the process with code 0 and saves the level the slider
-// was moved to.
+// was moved to; ending the process from outside keeps the file as it was.
 TEST(Closing, EveryWayOutSavesTheLevel) {
   struct WayOut {
     const char* name;
     std::function<void(Program&)> close;
+    bool saves;
   };
   const WayOut waysOut[] = {
-      {"Escape", [](Program& p) { p.Key(VK_ESCAPE); }},
-      {"Ctrl+L", [](Program& p) { p.Key('L', input::CONTROL); }},
-      {"C&lose button", [](Program& p) { p.ClickGadget(CLOSE); }},
-      {"X button", [](Program& p) { p.ClickGadget(CLOSE_BOX); }},
+      {"Escape", [](Program&) { input::KeyPress(VK_ESCAPE); }, true},
+      {"Ctrl+L", [](Program&) { input::KeyPress('L', input::CONTROL); }, true},
+      {"C&lose button", [](Program& p) { p.ClickGadget(CLOSE); }, true},
+      {"X button", [](Program& p) { p.ClickGadget(CLOSE_BOX); }, true},
       // What the task bar sends.
-      {"WM_CLOSE", [](Program& p) { PostMessageA(p.Window(), WM_CLOSE, 0, 0); }},
+      {"WM_CLOSE", [](Program& p) { PostMessageA(p.Window(), WM_CLOSE, 0, 0); }, true},
+      {"ended from outside", [](Program& p) { p.Kill(); }, false},
   };
   for (const WayOut& way : waysOut) {
     SCOPED_TRACE(way.name);
     Program program;
     ASSERT_TRUE(program.Start(SettingsBytes(0, 1)));
-    MoveSliderByKey(program, VK_RIGHT, 2);
+    EXPECT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
     way.close(program);
-    EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 0u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(0, 2));
+    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), way.saves ? 0u : 1u);
+    EXPECT_EQ(program.Settings(), SettingsBytes(0, way.saves ? 2 : 1));
   }
-}
-
-TEST(Closing, EndingTheProcessFromOutsideKeepsTheFile) {
-  Program program;
-  ASSERT_TRUE(program.Start(SettingsBytes(1, 2)));
-  MoveSliderByKey(program, VK_LEFT, 1);
-  program.Kill();
-  EXPECT_EQ(program.Settings(), SettingsBytes(1, 2));
 }
 
 // Without room for its marker list or cell grid the program says so and
@@ -125,16 +86,43 @@ TEST(StartUp, NoRoomForTheProgramStateStopsWithAMessage) {
     const bool launched = program.Launch(SettingsBytes(1, 3), TESSEL_PROBE_EXE);
     SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
     ASSERT_TRUE(launched);
-    HWND box = program.AwaitBox(EXIT_TIMEOUT);
+    HWND box = program.AwaitBox(STEP_TIMEOUT);
     ASSERT_TRUE(box) << "no message";
     const Box read = Program::ReadBox(box);
     EXPECT_EQ(read.title, "Tessel SUDOKU");
     EXPECT_NE(read.text.find("not enough memory"), std::string::npos) << read.text;
-    EXPECT_TRUE(VisibleWindows(program.ProcessId()).size() == 1) << "a window opened";
-    program.AnswerBox(box);
-    EXPECT_EQ(program.AwaitExit(EXIT_TIMEOUT), 1u);
+    EXPECT_EQ(VisibleWindows(program.ProcessId()).size(), 1u) << "a window opened";
+    Program::AnswerBox(box);
+    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), 1u);
     EXPECT_EQ(program.Settings(), SettingsBytes(1, 3));
   }
+}
+
+// The exe carries icon 1, the manifest asking for the common controls of
+// version 6, and its version.
+TEST(ProgramFile, HoldsItsIconManifestAndVersion) {
+  std::string path = TESSEL_EXE;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  path = "Z:" + path;
+  HMODULE exe = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr) << path;
+  EXPECT_NE(LoadIconA(exe, MAKEINTRESOURCEA(1)), nullptr);
+  HRSRC manifest = FindResourceA(exe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(manifest, nullptr);
+  const std::string xml(static_cast<const char*>(LockResource(LoadResource(exe, manifest))),
+                        SizeofResource(exe, manifest));
+  EXPECT_NE(xml.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"),
+            std::string::npos) << xml;
+  EXPECT_EQ(xml.find(R"(processorArchitecture="X86")"), std::string::npos) << xml;
+  FreeLibrary(exe);
+  std::vector<char> info(GetFileVersionInfoSizeA(path.c_str(), nullptr));
+  ASSERT_FALSE(info.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+  char* version = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(info.data(), R"(\StringFileInfo\040904B0\FileVersion)",
+                             reinterpret_cast<void**>(&version), &length));
+  EXPECT_STREQ(version, "1.62");
 }
 
 }  // namespace

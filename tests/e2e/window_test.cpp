@@ -2,6 +2,8 @@
 // and the slider dragged with the mouse.
 #include "tests/e2e/e2e_test.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 namespace {
 
@@ -28,12 +30,31 @@ void Drag(const Program& program, int x, int y, int dx, int dy) {
   input::MouseUp();
 }
 
+// The centre of the slider's thumb at `position`, in the slider's own
+// coordinates, found on a slider of the same size and style here.
+POINT SliderThumbCentre(const RECT& slider, int position) {
+  const int width = slider.right - slider.left;
+  const int height = slider.bottom - slider.top;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
+                                nullptr, nullptr);
+  HWND probe = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS, 0, 0,
+                               width, height, parent, nullptr, nullptr, nullptr);
+  SendMessageA(probe, TBM_SETRANGE, TRUE, MAKELPARAM(1, 3));
+  SendMessageA(probe, TBM_SETPOS, TRUE, position);
+  RECT thumb = {};
+  SendMessageA(probe, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  DestroyWindow(parent);
+  return {(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+}
+
 TEST(Window, MinimiseAndRestoreKeepTheGrid) {
   Program program;
   ASSERT_TRUE(program.Start());
   EXPECT_TRUE(program.TypeInCell(0, 0, "4", "4"));
   EXPECT_TRUE(program.TypeInCell(8, 8, "2", "2"));
-  const std::array<std::string, 9> typed = program.Rows();
+  const Grid typed = program.Rows();
 
   program.ClickGadget(MINIMISE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(program.Window()) != FALSE; }, 3000));
@@ -49,8 +70,10 @@ TEST(Window, MinimiseAndRestoreKeepTheGrid) {
   EXPECT_EQ(rect.right - rect.left, WINDOW_WIDTH);
   EXPECT_EQ(rect.bottom - rect.top, WINDOW_HEIGHT);
   EXPECT_EQ(program.Rows(), typed);
-  EXPECT_TRUE(
-      WaitFor([&] { return program.Pixel(CELL_LEFT[4] + 4, CELL_TOP[4] + 4) == YELLOW; }, 3000))
+  const RECT cell = program.GadgetRect(CellGadget(4, 4));
+  EXPECT_TRUE(WaitFor(
+      [&] { return program.Area({cell.left + 4, cell.top + 4, cell.left + 5, cell.top + 5})[0] == YELLOW; },
+      3000))
       << "the grid is not painted again";
   Shot(program, "restored");
 }
@@ -74,10 +97,10 @@ TEST(Window, PressingTheFaceMovesTheWindow) {
 TEST(Slider, DragWithTheButtonHeldChangesTheLevelOnlyLater) {
   Program program;
   ASSERT_TRUE(program.Start(SettingsBytes(0, 1)));
-  const Place slider = PlaceOf(SLIDER);
-  const POINT from = SliderThumbCentre(slider.width, slider.height, 1);
-  const POINT to = SliderThumbCentre(slider.width, slider.height, 3);
-  const POINT press = program.ScreenPoint(slider.x + from.x, slider.y + from.y);
+  const RECT slider = program.GadgetRect(SLIDER);
+  const POINT from = SliderThumbCentre(slider, 1);
+  const POINT to = SliderThumbCentre(slider, 3);
+  const POINT press = program.ScreenPoint(slider.left + from.x, slider.top + from.y);
   input::MouseMove(press.x, press.y);
   input::MouseDown();
   for (int step = 1; step <= 10; ++step) {
@@ -91,8 +114,7 @@ TEST(Slider, DragWithTheButtonHeldChangesTheLevelOnlyLater) {
 
   program.ClickCell(4, 4);  // a later gadget event
   EXPECT_TRUE(WaitFor([&] { return program.Text(LEVEL_NAME) == "Hard sudoku"; }, 3000));
-  program.Key(VK_ESCAPE);
-  EXPECT_EQ(program.AwaitExit(10000), 0u);
+  EXPECT_EQ(Quit(program), 0u);
   EXPECT_EQ(program.Settings(), SettingsBytes(0, 3));
 }
 

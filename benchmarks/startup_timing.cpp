@@ -1,7 +1,7 @@
 // Measures how long the program takes from process creation until its
 // window is shown, against Wine's own winemine started the same way, and
 // prints the medians and their ratio. Nothing is asserted.
-//   wine e2e_startup_timing.exe [runs [program.exe]]
+//   wine startup_timing.exe [runs [program.exe]]
 // A program given by path (Windows or Unix form) stands in for the built
 // one, so that two builds can be compared the same way.
 #include <windows.h>
@@ -11,8 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/e2e/desktop.h"
-#include "tests/e2e/process.h"
+#include <string>
 
 namespace {
 
@@ -28,19 +27,39 @@ struct Timing {
   double firstWindow = -1, shown = -1;
 };
 
-BOOL CALLBACK FindAnyWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<std::pair<DWORD, bool>*>(lParam);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != search->first) return TRUE;
-  search->second = true;
-  return FALSE;
+// A window of the process: any, or a visible one with the title (any
+// title for null).
+struct Search {
+  DWORD process;
+  bool visible;
+  const char* title;
+  HWND found;
+};
+
+HWND FindWindowOf(DWORD process, bool visible, const char* title) {
+  Search search{process, visible, title, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        char text[256] = "";
+        GetWindowTextA(window, text, sizeof text);
+        if (owner != s->process || (s->visible && !IsWindowVisible(window)) ||
+            (s->title && std::string(text) != s->title)) {
+          return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
-bool HasWindow(DWORD process) {
-  std::pair<DWORD, bool> search{process, false};
-  EnumWindows(FindAnyWindow, reinterpret_cast<LPARAM>(&search));
-  return search.second;
+std::string WindowsPath(std::string path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return "Z:" + path;
 }
 
 double Now() {
@@ -53,29 +72,42 @@ double Now() {
 
 // Milliseconds until the process has a window, and until the window is
 // visible; negative when it never is.
+// Each start in a new empty folder, so that no settings file is read.
 Timing TimeStart(const Subject& subject) {
-  const std::string directory = e2e::MakeWorkingDirectory();
+  static int serial = 0;
+  char temp[MAX_PATH] = "";
+  GetTempPathA(sizeof temp, temp);
+  const std::string directory = std::string(temp) + "tessel-timing-" + std::to_string(++serial);
+  CreateDirectoryA(directory.c_str(), nullptr);
   Timing timing;
-  {
-    e2e::Process process;
-    const double start = Now();
-    if (process.Launch(subject.exe, directory)) {
-      HWND window = nullptr;
-      while (!window && Now() - start < 30000 && process.Running()) {
-        if (timing.firstWindow < 0 && HasWindow(process.Id())) timing.firstWindow = Now() - start;
-        for (HWND candidate : e2e::VisibleWindows(process.Id())) {
-          if (!subject.title || e2e::StoredText(candidate) == subject.title) window = candidate;
-        }
-        if (!window) Sleep(1);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  std::string command = "\"" + subject.exe + "\"";
+  const double start = Now();
+  if (CreateProcessA(subject.exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     directory.c_str(), &startup, &process)) {
+    HWND window = nullptr;
+    while (!window && Now() - start < 30000 &&
+           WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+      if (timing.firstWindow < 0 && FindWindowOf(process.dwProcessId, false, nullptr)) {
+        timing.firstWindow = Now() - start;
       }
-      if (window) {
-        timing.shown = Now() - start;
-        PostMessageA(window, WM_CLOSE, 0, 0);
-      }
-      if (!process.AwaitExit(5000)) process.Kill();
+      window = FindWindowOf(process.dwProcessId, true, subject.title);
+      if (!window) Sleep(1);
     }
+    if (window) {
+      timing.shown = Now() - start;
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
+      TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
   }
-  e2e::RemoveWorkingDirectory(directory);
+  DeleteFileA((directory + "\\sudoku.syd").c_str());
+  RemoveDirectoryA(directory.c_str());
   return timing;
 }
 
@@ -91,7 +123,7 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, static_cast<int>(strtol(argv[1], nullptr, 10))) : 7;
   Subject subjects[] = {
-      {"TesselSudoku.exe", e2e::WindowsPath(argc > 2 ? argv[2] : TESSEL_EXE), "Tessel SUDOKU",
+      {"TesselSudoku.exe", WindowsPath(argc > 2 ? argv[2] : TESSEL_EXE), "Tessel SUDOKU",
        {}, {}},
       {"winemine.exe", R"(C:\windows\system32\winemine.exe)", nullptr, {}, {}},
   };

@@ -1,0 +1,488 @@
+// The program under test: its process, windows, gadgets, message boxes,
+// settings file and probe, and the shell log.
+#include "tests/support/driver.h"
+
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "tests/support/layout.h"
+#include "tests/support/probe.h"
+#include "tests/support/input.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD ANSWER_TIMEOUT = 3000;  // for a message the program must answer
+constexpr DWORD START_TIMEOUT = 30000;  // a cold Wine start can be slow
+constexpr char SETTINGS_FILE[] = "\\sudoku.syd";
+constexpr int MESSAGE_TEXT_ID = 0xFFFF;
+
+// A host path as the platform takes it: "/work/..." becomes "Z:\work\...".
+std::string WindowsPath(std::string path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return "Z:" + path;
+}
+
+HANDLE OpenFile(const std::string& path, DWORD access, DWORD disposition) {
+  return CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool WriteBytes(const std::string& path, const Bytes& bytes) {
+  HANDLE file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const auto size = static_cast<DWORD>(bytes.size());
+  const bool ok = size == 0 || WriteFile(file, bytes.data(), size, &written, nullptr);
+  CloseHandle(file);
+  return ok && written == size;
+}
+
+std::optional<Bytes> ReadBytes(const std::string& path) {
+  HANDLE file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  Bytes bytes(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+// True while the window or one of its children waits to be painted.
+bool NeedsPainting(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return true;
+  bool unpainted = false;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) {
+        if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&unpainted));
+  return unpainted;
+}
+
+// The stop icon is mostly red, the information icon mostly blue; a box
+// without an icon may keep an empty icon control.
+Box::Icon IconOf(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON || !IsWindowVisible(child) ||
+        _stricmp(ClassOf(child).c_str(), "Static") != 0) {
+      continue;
+    }
+    DWORD_PTR shown = 0;
+    SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT, &shown);
+    if (!shown) return Box::Icon::NONE;
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    int red = 0;
+    int blue = 0;
+    for (COLORREF pixel : input::ScreenArea(rect)) {
+      const int r = GetRValue(pixel);
+      const int b = GetBValue(pixel);
+      if (r > 150 && GetGValue(pixel) < 100 && b < 100) ++red;
+      if (b > 150 && r < 100) ++blue;
+    }
+    if (red > 20 && red > blue) return Box::Icon::STOP;
+    return blue > 20 ? Box::Icon::INFORMATION : Box::Icon::OTHER;
+  }
+  return Box::Icon::NONE;
+}
+
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= milliseconds) return false;
+    Sleep(5);
+  }
+}
+
+std::vector<HWND> VisibleWindows(DWORD process) {
+  struct Search {
+    DWORD process;
+    std::vector<HWND> found;
+  } search{process, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (IsWindowVisible(window) && (!s->process || ProcessOf(window) == s->process)) {
+          s->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int CountWindows(DWORD process) {
+  struct Count {
+    DWORD process;
+    int count;
+  } counting{process, 0};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto* c = reinterpret_cast<Count*>(data);
+        if (ProcessOf(window) != c->process) return TRUE;
+        ++c->count;
+        EnumChildWindows(
+            window, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; },
+            reinterpret_cast<LPARAM>(&c->count));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&counting));
+  return counting.count;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string StoredText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string AskedText(HWND window) {
+  char text[1024] = "";
+  DWORD_PTR length = 0;
+  if (!window || !SendMessageTimeoutA(window, WM_GETTEXT, sizeof text,
+                                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                                      ANSWER_TIMEOUT, &length)) {
+    return "";
+  }
+  return {text, std::min<size_t>(length, sizeof text - 1)};
+}
+
+std::string ClipboardText() {
+  if (!OpenClipboard(nullptr)) return "";
+  std::string text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* chars = static_cast<const char*>(GlobalLock(data))) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool SetClipboardText(const char* text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const size_t size = strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  bool placed = false;
+  if (block) {
+    memcpy(GlobalLock(block), text, size);
+    GlobalUnlock(block);
+    placed = SetClipboardData(CF_TEXT, block) != nullptr;
+    // cppcheck-suppress doubleFree ; the clipboard takes the block only on success
+    if (!placed) GlobalFree(block);
+  }
+  CloseClipboard();
+  return placed;
+}
+
+MemoryFigures MemoryOf(DWORD process) {
+  HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, process);
+  if (!handle) return {};
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  const bool answered = GetProcessMemoryInfo(handle, &counters, sizeof counters) != FALSE;
+  CloseHandle(handle);
+  // The commit charge of a process is its private bytes.
+  if (!answered) return {};
+  return {counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
+}
+
+std::string ProbeAsk(DWORD process, char request) {
+  const std::string name = PROBE_PIPE_PREFIX + std::to_string(process);
+  HANDLE pipe = INVALID_HANDLE_VALUE;
+  WaitFor(
+      [&] {
+        pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+        return pipe != INVALID_HANDLE_VALUE;
+      },
+      10000);
+  if (pipe == INVALID_HANDLE_VALUE) return "";
+  std::string answer;
+  DWORD done = 0;
+  // The probe answers with the text and then closes its end.
+  if (WriteFile(pipe, &request, 1, &done, nullptr)) {
+    char chunk[256];
+    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) {
+      answer.append(chunk, done);
+    }
+  }
+  CloseHandle(pipe);
+  return answer;
+}
+
+Program::~Program() {
+  Kill();
+  if (job_) CloseHandle(job_);
+  if (process_) CloseHandle(process_);
+  if (directory_.empty()) return;
+  const std::string settings = directory_ + SETTINGS_FILE;
+  SetFileAttributesA(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(settings.c_str());
+  RemoveDirectoryA(directory_.c_str());
+}
+
+bool Program::Launch(const std::optional<Bytes>& settings, const char* exe) {
+  static int serial = 0;
+  char temp[MAX_PATH] = "";
+  GetTempPathA(sizeof temp, temp);
+  directory_ = std::string(temp) + "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(++serial);
+  CreateDirectoryA(directory_.c_str(), nullptr);
+  if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
+  // In a job, so that ending the program also ends what it started.
+  job_ = CreateJobObjectA(nullptr, nullptr);
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+  const std::string path = WindowsPath(exe ? exe : TESSEL_EXE);
+  std::string command = "\"" + path + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                      nullptr, directory_.c_str(), &startup, &info)) {
+    return false;
+  }
+  AssignProcessToJobObject(job_, info.hProcess);
+  ResumeThread(info.hThread);
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  id_ = info.dwProcessId;
+  return true;
+}
+
+bool Program::Start(const std::optional<Bytes>& settings, const char* exe) {
+  if (!Launch(settings, exe)) return false;
+  WaitFor(
+      [&] {
+        for (HWND window : VisibleWindows(id_)) {
+          if (StoredText(window) == WINDOW_TITLE) window_ = window;
+        }
+        return window_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+      },
+      START_TIMEOUT);
+  DWORD_PTR answer = 0;
+  return window_ && SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, START_TIMEOUT, &answer) &&
+         ToFront() && AwaitPainted(START_TIMEOUT);
+}
+
+bool Program::AwaitPainted(DWORD milliseconds) const {
+  const bool painted = WaitFor(
+      [&] {
+        HWND box = FindBox();
+        return !NeedsPainting(window_) && !(box && NeedsPainting(box));
+      },
+      milliseconds);
+  Sleep(100);  // for the painted surface to reach the screen
+  return painted;
+}
+
+bool Program::Enabled(int number) const {
+  HWND gadget = Gadget(number);
+  return gadget && IsWindowEnabled(gadget);
+}
+
+int Program::SliderPosition() const {
+  DWORD_PTR position = 0;
+  if (!SendMessageTimeoutA(Gadget(SLIDER), TBM_GETPOS, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT,
+                           &position)) {
+    return -1;
+  }
+  return static_cast<int>(position);
+}
+
+std::string Program::Cell(int row, int column) const { return Text(CellGadget(row, column)); }
+
+Grid Program::Rows() const {
+  Grid rows;
+  for (int i = 0; i < 81; ++i) {
+    const std::string text = Cell(i / 9, i % 9);
+    rows[i / 9] += text.empty() ? '.' : text.size() == 1 ? text[0] : '?';
+  }
+  return rows;
+}
+
+RECT Program::GadgetRect(int number) const {
+  RECT rect = {};
+  GetWindowRect(Gadget(number), &rect);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+POINT Program::ScreenPoint(int x, int y) const {
+  RECT outer = {};
+  GetWindowRect(window_, &outer);
+  return {outer.left + x, outer.top + y};
+}
+
+std::vector<COLORREF> Program::Area(const RECT& area) const {
+  const POINT corner = ScreenPoint(area.left, area.top);
+  return input::ScreenArea({corner.x, corner.y, corner.x + area.right - area.left,
+                            corner.y + area.bottom - area.top});
+}
+
+bool Program::ToFront() const {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (GetForegroundWindow() == window_) return true;
+    SetForegroundWindow(window_);
+    if (WaitFor([&] { return GetForegroundWindow() == window_; }, 1000)) return true;
+  }
+  return false;
+}
+
+bool Program::AwaitInput(DWORD milliseconds) const {
+  return WaitFor(
+      [&] {
+        HWND focus = FocusOf(window_);
+        return IsWindowEnabled(window_) && GetForegroundWindow() == window_ && focus &&
+               (focus == window_ || IsChild(window_, focus));
+      },
+      milliseconds);
+}
+
+void Program::Click(int x, int y) const {
+  const POINT point = ScreenPoint(x, y);
+  input::Click(point.x, point.y);
+}
+
+void Program::ClickGadget(int number) const {
+  const POINT centre = input::Centre(Gadget(number));
+  input::Click(centre.x, centre.y);
+}
+
+void Program::ClickCell(int row, int column) const {
+  HWND cell = Gadget(CellGadget(row, column));
+  // A second press on a field that has the focus would start a window drag.
+  if (FocusOf(window_) == cell) return;
+  ClickGadget(CellGadget(row, column));
+  WaitFor([&] { return FocusOf(window_) == cell; }, ANSWER_TIMEOUT);
+}
+
+void Program::Type(const char* keys) const {
+  for (const char* key = keys; *key; ++key) {
+    const HWND focus = FocusOf(window_);
+    input::KeyPress(*key == '\t' ? VK_TAB : static_cast<WORD>(toupper(*key)));
+    // Keys go to the window that has the focus when they are queued, so the
+    // next key waits until Tab has moved it.
+    if (*key == '\t') WaitFor([&] { return FocusOf(window_) != focus; }, ANSWER_TIMEOUT);
+  }
+}
+
+bool Program::TypeInCell(int row, int column, const char* keys, const char* last) const {
+  ClickCell(row, column);
+  int gadget = CellGadget(row, column);
+  for (const char* key = keys; *key; ++key) {
+    if (*key == '\t') {
+      Type("\t");
+      ++gadget;
+      continue;
+    }
+    // What the cell holds is selected, so that the typing replaces it.
+    input::KeyPress(VK_HOME);
+    input::KeyPress(VK_END, input::SHIFT);
+    const char one[] = {*key, '\0'};
+    Type(one);
+  }
+  return WaitFor([&] { return Text(gadget) == last; }, ANSWER_TIMEOUT);
+}
+
+void Program::PointerAway() {
+  input::MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4);
+}
+
+HWND Program::FindBox() const {
+  for (HWND window : VisibleWindows(id_)) {
+    if (ClassOf(window) == "#32770") return window;
+  }
+  return nullptr;
+}
+
+HWND Program::AwaitBox(DWORD milliseconds) const {
+  HWND box = nullptr;
+  WaitFor([&] { return (box = FindBox()) != nullptr; }, milliseconds);
+  return box;
+}
+
+Box Program::ReadBox(HWND box) {
+  Box read{StoredText(box), AskedText(GetDlgItem(box, MESSAGE_TEXT_ID))};
+  // The box may not have painted its icon yet.
+  WaitFor([&] { return (read.icon = IconOf(box)) != Box::Icon::OTHER; }, 1500);
+  return read;
+}
+
+bool Program::AnswerBox(HWND box) {
+  HWND ok = GetDlgItem(box, IDOK);
+  if (!ok || !IsWindowVisible(ok)) ok = GetDlgItem(box, IDCANCEL);
+  auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
+  for (int attempt = 0; attempt < 3 && ok; ++attempt) {
+    const POINT centre = input::Centre(ok);
+    input::Click(centre.x, centre.y);
+    if (WaitFor(gone, 1500)) return true;
+  }
+  // The click did not reach it: close it so that the run goes on.
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  WaitFor(gone, ANSWER_TIMEOUT);
+  return false;
+}
+
+bool Program::NoBoxFor(DWORD milliseconds) const {
+  return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
+}
+
+bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const {
+  return WaitFor(
+      [&] {
+        if (HWND box = FindBox()) return AnswerBox(box), false;
+        return done() && !FindBox();
+      },
+      milliseconds);
+}
+
+std::optional<DWORD> Program::AwaitExit(DWORD milliseconds) const {
+  if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return {};
+  DWORD code = 0;
+  GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+void Program::Kill() const {
+  if (job_) TerminateJobObject(job_, 1);
+  if (process_) WaitForSingleObject(process_, 5000);
+}
+
+std::optional<Bytes> Program::Settings() const { return ReadBytes(directory_ + SETTINGS_FILE); }
+
+}  // namespace e2e
