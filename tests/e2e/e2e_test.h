@@ -37,6 +37,12 @@ inline const Grid EMPTY_GRID_SOLUTION = {"123456789", "456789123", "789123456",
 inline const Grid EMPTY_ROWS = {".........", ".........", ".........", ".........", ".........",
                                 ".........", ".........", ".........", "........."};
 
+// A command's button: disabled with its busy text while the command runs,
+// enabled with its own text afterwards.
+inline bool ButtonShows(const Program& program, int button, const char* text, bool enabled) {
+  return program.Enabled(button) == enabled && program.Caption(button) == text;
+}
+
 // Ends the program with its Escape shortcut; its exit code.
 inline std::optional<DWORD> Quit(Program& program) {
   program.ToFront();

@@ -27,38 +27,41 @@ constexpr int MOST_DIGITS[4] = {0, 9, 6, 5};
 
 int LevelOf(int round) { return 1 + (round - 1) / ROUNDS_PER_LEVEL % 3; }
 
-bool Restored(const Program& program, int button, const char* text) {
-  return program.Enabled(button) && program.Caption(button) == text;
-}
-
 // Ctrl+S, answering every box that comes (a random position can also be
 // refused or given up on), until the main window takes keys again.
 bool SolveByShortcut(Program& program) {
   input::KeyPress('S', input::CONTROL);
   return program.AwaitBox(STEP_TIMEOUT) &&
-         program.AnswerBoxesUntil([&] { return Restored(program, SOLVE, SOLVE_TEXT); },
+         program.AnswerBoxesUntil([&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); },
                                   STEP_TIMEOUT) &&
          program.AwaitInput(STEP_TIMEOUT);
 }
 
 // The same two 6s every time, refused by Solve and marked by Check, so that
-// the same marker pictures are made again.
-bool RepeatedDigits(Program& program) {
-  if (!program.TypeInCell(0, 2, "6", "6") || !program.TypeInCell(0, 7, "6", "6")) return false;
+// the same marker pictures are made again. The step that failed, or null.
+const char* RepeatedDigits(Program& program) {
+  if (!program.TypeInCell(0, 2, "6", "6") || !program.TypeInCell(0, 7, "6", "6")) return "typing";
   Program::PointerAway();
-  if (!SolveByShortcut(program)) return false;
+  if (!SolveByShortcut(program)) return "Solve for me on two 6s";
   input::KeyPress('C', input::CONTROL);
-  return WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT) &&
-         WaitFor([&] { return !program.Gadget(MarkerNumber(0, 2)) &&
-                              Restored(program, CHECK, CHECK_TEXT); },
-                 STEP_TIMEOUT) &&
-         program.NoBoxFor(300);
+  if (!WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT)) {
+    return "Check and answer: no marker";
+  }
+  if (!WaitFor([&] { return !program.Gadget(MarkerNumber(0, 2)) &&
+                            ButtonShows(program, CHECK, CHECK_TEXT, true); },
+               STEP_TIMEOUT) || !program.NoBoxFor(300)) {
+    return "Check and answer: not over";
+  }
+  return nullptr;
 }
 
+// The pointer is moved away afterwards: a tooltip that came up where it
+// rested would make its objects at a moment no round can predict.
 bool SideWindows(Program& program, bool byButton) {
   for (const Side* side : {&DONATION_DIALOG, &ABOUT_WINDOW}) {
     HWND window = OpenSide(program, *side, byButton);
     if (!window || !CloseSide(program, window, *side, byButton)) return false;
+    Program::PointerAway();
   }
   return true;
 }
@@ -91,7 +94,7 @@ const char* Round(Program& program, int round, bool extras) {
     return "moving the slider";
   }
   if (extras && !SideWindows(program, round % 2 == 1)) return "the side windows";
-  if (extras && !RepeatedDigits(program)) return "Check and answer";
+  if (const char* failed = extras ? RepeatedDigits(program) : nullptr) return failed;
   if (!EnterDigits(program, newLevel ? level : 0)) return "Enter digits";
   if (!SolveByShortcut(program)) return "Solve for me";
   input::KeyPress('R', input::CONTROL);

@@ -55,56 +55,23 @@ void ClickCloseBox(HWND window) {
 
 // A top-level window of another program on the desktop, on a thread of its
 // own that takes its messages; it counts the times it was activated.
-class Bystander {
- public:
-  Bystander() {
-    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    thread_ = CreateThread(nullptr, 0, Run, this, 0, &threadId_);
-    WaitForSingleObject(ready_, 5000);
-  }
-  ~Bystander() {
-    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
-  }
-  Bystander(const Bystander&) = delete;
-  Bystander& operator=(const Bystander&) = delete;
-  HWND Window() const { return window_; }
-  LONG Activations() const { return activations_; }
+volatile LONG bystanderActivations;
 
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    auto* self = reinterpret_cast<Bystander*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_ACTIVATE && LOWORD(w) != WA_INACTIVE && self) {
-      InterlockedIncrement(&self->activations_);
-    }
+DWORD WINAPI RunBystander(LPVOID ready) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_ACTIVATE && LOWORD(w) != WA_INACTIVE) InterlockedIncrement(&bystanderActivations);
     return DefWindowProcA(window, message, w, l);
-  }
-  static DWORD WINAPI Run(LPVOID argument) {
-    auto* self = static_cast<Bystander*>(argument);
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.lpszClassName = "TesselBystander";
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    RegisterClassA(&windowClass);
-    self->window_ = CreateWindowExA(0, windowClass.lpszClassName, "Bystander",
-                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 600, 300, 200, nullptr,
-                                    nullptr, nullptr, nullptr);
-    SetWindowLongPtrA(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    SetEvent(self->ready_);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-    DestroyWindow(self->window_);
-    return 0;
-  }
-
-  HANDLE ready_ = nullptr;
-  HANDLE thread_ = nullptr;
-  DWORD threadId_ = 0;
-  HWND window_ = nullptr;
-  volatile LONG activations_ = 0;
-};
+  };
+  windowClass.lpszClassName = "TesselBystander";
+  RegisterClassA(&windowClass);
+  CreateWindowExA(0, windowClass.lpszClassName, "Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900,
+                  600, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  SetEvent(ready);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
 
 // With another program's window on the desktop, every way of closing either
 // side window gives the foreground back to the main window, never to that
@@ -131,8 +98,10 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
       {&DONATION_DIALOG, "OK", [](HWND w) { ClickGadgetOf(w, DONATION_OK); }},
       {&DONATION_DIALOG, "close box", ClickCloseBox},
   };
-  Bystander bystander;
-  ASSERT_TRUE(bystander.Window());
+  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  DWORD bystanderThread = 0;
+  HANDLE bystander = CreateThread(nullptr, 0, RunBystander, ready, 0, &bystanderThread);
+  ASSERT_EQ(WaitForSingleObject(ready, 5000), WAIT_OBJECT_0);
   Program program;
   ASSERT_TRUE(program.Start());
   bool byButton = false;
@@ -146,13 +115,13 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
       Sleep(500);
       SetForegroundWindow(side);
     }
-    const LONG before = bystander.Activations();
+    const LONG before = bystanderActivations;
     closing.close(side);
     EXPECT_TRUE(WaitFor([&] { return !FindSideWindow(program, closing.side->title); }, STEP_TIMEOUT));
     Sleep(500);  // for the activation to settle
     EXPECT_EQ(GetForegroundWindow(), program.Window());
     EXPECT_TRUE(IsWindowEnabled(program.Window()));
-    EXPECT_EQ(bystander.Activations(), before) << "the other window came to the front";
+    EXPECT_EQ(bystanderActivations, before) << "the other window came to the front";
   }
   EXPECT_EQ(program.Rows(), EMPTY_ROWS) << "a click was kept for later";
   ASSERT_TRUE(program.TypeInCell(0, 2, "6", "6"));
@@ -162,6 +131,10 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
   EXPECT_TRUE(WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT));
   WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) == nullptr; }, STEP_TIMEOUT);
   EXPECT_EQ(Quit(program), 0u);
+  PostThreadMessageA(bystanderThread, WM_QUIT, 0, 0);
+  WaitForSingleObject(bystander, 5000);
+  CloseHandle(bystander);
+  CloseHandle(ready);
 }
 
 TEST(About, ShowsItsContentAndItsLinksReachTheShell) {
