@@ -13,7 +13,8 @@ TEST(Fonts, FlagsAndPointsMakeTheFontAndReusingTheNumberDeletesTheOldOne) {
   HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
   const int pixelsPerInch = GetDeviceCaps(display, LOGPIXELSY);
   DeleteDC(display);
-  using Style = std::tuple<LONG, BYTE, BYTE, BYTE, BYTE>;  // weight, italic, underline, strike-out, quality
+  // Weight, italic, underline, strike-out, quality.
+  using Style = std::tuple<LONG, BYTE, BYTE, BYTE, BYTE>;
   const struct {
     int32_t points;
     uint32_t flags;
@@ -26,12 +27,13 @@ TEST(Fonts, FlagsAndPointsMakeTheFontAndReusingTheNumberDeletesTheOldOne) {
   HFONT previous = nullptr;
   for (const auto& c : cases) {
     HFONT font = FontLoad(120, "Arial", c.points, c.flags);  // a number beyond the first table
-    LOGFONTA made{};
-    ASSERT_EQ(GetObjectA(font, sizeof made, &made), int{sizeof made});
+    LOGFONTA lf{};
+    ASSERT_EQ(GetObjectA(font, sizeof lf, &lf), int{sizeof lf});
     // Negative: the character's height, not the cell's.
-    EXPECT_EQ(made.lfHeight, -MulDiv(c.points, pixelsPerInch, 72)) << c.points;
-    EXPECT_EQ(Style(made.lfWeight, made.lfItalic, made.lfUnderline, made.lfStrikeOut, made.lfQuality), c.style);
-    EXPECT_STREQ(made.lfFaceName, "Arial");
+    EXPECT_EQ(lf.lfHeight, -MulDiv(c.points, pixelsPerInch, 72)) << c.points;
+    EXPECT_EQ(Style(lf.lfWeight, lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfQuality),
+              c.style);
+    EXPECT_STREQ(lf.lfFaceName, "Arial");
     EXPECT_TRUE(!previous || GetObjectType(previous) == 0);  // the earlier one deleted
     previous = font;
   }

@@ -27,7 +27,9 @@ int32_t WrongPixels(HBITMAP bitmap, int32_t width, int32_t height) {
   EXPECT_EQ(GetDIBits(dc, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS), height);
   DeleteDC(dc);
   int32_t wrong = 0;
-  for (int32_t i = 0; i < width * height; ++i) wrong += (pixels[i] & 0xFFFFFF) != Colour(i % width, i / width);
+  for (int32_t i = 0; i < width * height; ++i) {
+    wrong += (pixels[i] & 0xFFFFFF) != Colour(i % width, i / width);
+  }
   return wrong;
 }
 

@@ -51,8 +51,7 @@ TEST(MessageBoxes, DisableTheOtherWindowsWhileUpAndEnableOnlyThoseAfter) {
               EXPECT_FALSE(IsWindowEnabled(plain));
             }),
             IDOK);
-  EXPECT_TRUE(innerUp);
-  EXPECT_TRUE(IsWindowEnabled(plain) && IsWindowEnabled(front));
+  EXPECT_TRUE(innerUp && IsWindowEnabled(plain) && IsWindowEnabled(front));
   EXPECT_FALSE(IsWindowEnabled(disabled));
   for (HWND window : {plain, disabled, hidden, front}) DestroyWindow(window);
 }
@@ -62,11 +61,13 @@ std::string helpCall;
 const HWND HTML_VIEWER = reinterpret_cast<HWND>(0x5150);
 
 void Record(const char* viewer, const char* file, UINT command, const std::string& data) {
-  helpCall = std::string(viewer) + "|" + (file ? file : "-") + "|" + std::to_string(command) + "|" + data;
+  helpCall = std::string(viewer) + "|" + (file ? file : "-") + "|" + std::to_string(command) + "|" +
+             data;
 }
 
 BOOL WINAPI RecordClassic(HWND /*owner*/, LPCSTR file, UINT command, ULONG_PTR data) {
-  Record("classic", file, command, command == HELP_KEY ? reinterpret_cast<const char*>(data) : std::to_string(data));
+  Record("classic", file, command,
+         command == HELP_KEY ? reinterpret_cast<const char*>(data) : std::to_string(data));
   return TRUE;
 }
 
