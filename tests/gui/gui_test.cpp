@@ -1,6 +1,7 @@
 // What the window and gadget layers do that the program's own windows never
 // show: reused and free numbers, the text area limit, a tooltip set again,
-// and what shutdown releases. The rest of these layers is tested through the program itself.
+// and what shutdown releases. The rest of these layers is tested through the
+// program itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
