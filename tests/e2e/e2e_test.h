@@ -7,9 +7,7 @@
 #include <string>
 
 #include "tests/support/driver.h"
-#include "tests/support/input.h"
 #include "tests/support/layout.h"
-#include "tests/support/screenshot.h"
 
 namespace e2e {
 
@@ -27,7 +25,7 @@ inline Bytes SettingsBytes(int32_t donated, int32_t level) {
 // A screenshot once the program has painted what it shows.
 inline void Shot(const Program& program, const std::string& name) {
   program.AwaitPainted(1000);
-  SaveScreenshot(("e2e-" + name).c_str());
+  SaveScreenshot("e2e-" + name);
 }
 
 // The rows of the solution the program finds for an empty grid.

@@ -10,7 +10,96 @@
 
 #include "tests/support/layout.h"
 #include "tests/support/probe.h"
-#include "tests/support/input.h"
+
+namespace input {
+namespace {
+
+INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
+  INPUT event = {};
+  event.type = INPUT_MOUSE;
+  event.mi = {dx, dy, 0, flags, 0, 0};
+  return event;
+}
+
+INPUT KeyInput(WORD key, bool down) {
+  INPUT event = {};
+  event.type = INPUT_KEYBOARD;
+  const bool extended = (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
+  event.ki = {key, static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)),
+              (down ? 0u : KEYEVENTF_KEYUP) | (extended ? KEYEVENTF_EXTENDEDKEY : 0u), 0, 0};
+  return event;
+}
+
+void Send(std::vector<INPUT> events) {
+  SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+// Absolute coordinates run from 0 to 65535 across the screen; rounding up
+// lands on the intended pixel.
+void MouseMove(int x, int y) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width - 1) / width,
+                   (y * 65536 + height - 1) / height)});
+}
+
+void MouseDown() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN)}); }
+void MouseUp() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
+
+void Click(int x, int y) {
+  MouseMove(x, y);
+  Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void AwaitDoubleClickTime() { Sleep(GetDoubleClickTime() + 50); }
+
+void KeyPress(WORD virtualKey, uint32_t modifiers) {
+  std::vector<INPUT> events;
+  if (modifiers & SHIFT) events.push_back(KeyInput(VK_SHIFT, true));
+  if (modifiers & CONTROL) events.push_back(KeyInput(VK_CONTROL, true));
+  events.push_back(KeyInput(virtualKey, true));
+  events.push_back(KeyInput(virtualKey, false));
+  if (modifiers & CONTROL) events.push_back(KeyInput(VK_CONTROL, false));
+  if (modifiers & SHIFT) events.push_back(KeyInput(VK_SHIFT, false));
+  Send(events);
+}
+
+POINT Centre(HWND window) {
+  RECT client = {};
+  GetClientRect(window, &client);
+  POINT point = {client.right / 2, client.bottom / 2};
+  ClientToScreen(window, &point);
+  return point;
+}
+
+std::vector<COLORREF> ScreenArea(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  std::vector<COLORREF> colours(static_cast<size_t>(width) * height);
+  const auto* pixels = static_cast<const uint32_t*>(bits);  // 0x00RRGGBB, top row first
+  for (size_t i = 0; i < colours.size(); ++i) {
+    colours[i] = RGB(pixels[i] >> 16 & 0xFF, pixels[i] >> 8 & 0xFF, pixels[i] & 0xFF);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return colours;
+}
+
+}  // namespace input
 
 namespace e2e {
 namespace {
@@ -241,6 +330,24 @@ std::string ProbeAsk(DWORD process, char request) {
   }
   CloseHandle(pipe);
   return answer;
+}
+
+void SaveScreenshot(const std::string& name) {
+  char folder[MAX_PATH] = "";
+  if (!GetEnvironmentVariableA("TESSEL_SCREENSHOT_DIR", folder, sizeof folder)) return;
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  const std::vector<COLORREF> pixels = input::ScreenArea({0, 0, width, height});
+  // A top-down 32-bit bitmap: blue, green, red and a spare byte a pixel.
+  BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 2835, 2835, 0, 0};
+  BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
+  Bytes bytes(reinterpret_cast<const uint8_t*>(&file), reinterpret_cast<const uint8_t*>(&file + 1));
+  bytes.insert(bytes.end(), reinterpret_cast<const uint8_t*>(&header),
+               reinterpret_cast<const uint8_t*>(&header + 1));
+  for (COLORREF c : pixels) bytes.insert(bytes.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  CreateDirectoryA(folder, nullptr);
+  WriteBytes(std::string(folder) + "\\" + name + ".bmp", bytes);
 }
 
 Program::~Program() {

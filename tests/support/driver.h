@@ -15,6 +15,26 @@
 #include <string>
 #include <vector>
 
+// Input through SendInput, as a person gives it; coordinates are the
+// screen's.
+namespace input {
+
+enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2 };
+
+void MouseMove(int x, int y);
+void MouseDown();
+void MouseUp();
+void Click(int x, int y);
+// Lets the double-click time pass, so that the next press is a click of its
+// own even on the same spot.
+void AwaitDoubleClickTime();
+void KeyPress(WORD virtualKey, uint32_t modifiers = NONE);
+POINT Centre(HWND window);  // of its client area
+// The colours of a screen rectangle, row by row.
+std::vector<COLORREF> ScreenArea(const RECT& area);
+
+}  // namespace input
+
 namespace e2e {
 
 using Bytes = std::vector<uint8_t>;
@@ -47,6 +67,10 @@ MemoryFigures MemoryOf(DWORD process);
 // The probe build's answer to a request byte (see probe.h); empty when it
 // does not answer.
 std::string ProbeAsk(DWORD process, char request);
+
+// Saves the whole screen as NAME.bmp in the folder TESSEL_SCREENSHOT_DIR
+// names; nothing without it.
+void SaveScreenshot(const std::string& name);
 
 // A message box of the program, as the user sees it.
 struct Box {
