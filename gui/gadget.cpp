@@ -119,6 +119,7 @@ WNDPROC GadgetNextProcedure(HWND control) {
 }
 
 void GadgetRelease(HWND control) {
+  GadgetRemoveTooltip(control);
   if (GadgetRecordOf(control)) gadgets.Clear(GetWindowLongA(control, GWL_ID));
 }
 

@@ -45,6 +45,8 @@ void GadgetSubclass(HWND control, WNDPROC procedure);
 WNDPROC GadgetNextProcedure(HWND control);
 // Releases the record of a control that is being destroyed (WM_NCDESTROY).
 void GadgetRelease(HWND control);
+// Takes a gadget's tip off the tooltip control, as the gadget goes.
+void GadgetRemoveTooltip(HWND gadget);
 
 HFONT GadgetDefaultFont();
 // The top-level window that receives a gadget's reports.

@@ -94,7 +94,7 @@ TEST_F(Gui, GetTextTakesAtMost31999CharactersOfTheTextArea) {
   EXPECT_EQ(TempStringAreaUsed(), 32000);
 }
 
-TEST_F(Gui, ATooltipSetAgainHasOnlyItsLastText) {
+TEST_F(Gui, ATooltipSetAgainHasOnlyItsLastTextAndGoesWithItsGadget) {
   HWND window = Open(22);
   HWND button = ButtonCreate(100, 10, 10, 80, 30, "tip");
   GadgetSetTooltip(100, "first");
@@ -108,6 +108,9 @@ TEST_F(Gui, ATooltipSetAgainHasOnlyItsLastText) {
                       reinterpret_cast<UINT_PTR>(button), {}, nullptr, text, 0, nullptr};
   SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
   EXPECT_STREQ(text, "second");
+  EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  GadgetFree(100);  // the tip goes with its gadget
+  EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
 TEST(Runtime, ShutdownReleasesWindowsFontsImagesAndFiles) {
