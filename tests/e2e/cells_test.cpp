@@ -1,49 +1,95 @@
-// The 81 cells as a user meets them: their colours on the screen and what
-// typing and pasting leave in them.
+// The cells as a user fills them: by typing, by "Enter digits" at the three
+// levels, and emptied by "Clear cells".
 #include <algorithm>
-#include <tuple>
 
 #include "tests/e2e/e2e_test.h"
 
 namespace e2e {
 namespace {
 
-constexpr COLORREF YELLOW = RGB(255, 255, 224);
-constexpr COLORREF GREEN = RGB(216, 248, 216);
-
-// Inside the sunken border each empty cell shows its box's colour (the
-// caret may blink in one of them).
-TEST(Cells, AreColouredByTheirBox) {
-  const std::tuple<int, int, COLORREF> cells[] = {
-      {0, 0, YELLOW}, {4, 4, YELLOW}, {8, 8, YELLOW}, {0, 3, GREEN}, {3, 0, GREEN}};
-  Program program;
-  ASSERT_TRUE(program.Start());
-  for (const auto& [row, column, colour] : cells) {
-    SCOPED_TRACE(testing::Message() << "cell " << row << ", " << column);
-    const RECT cell = program.GadgetRect(CellGadget(row, column));
-    const std::vector<COLORREF> inside =
-        program.Area({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
-    EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << "of " << inside.size();
-  }
-}
-
+// A letter is refused; a digit typed behind the first one is trimmed away,
+// one typed in front of it stays instead.
 TEST(Cells, KeepOneCharacterAndOnlyDigitsCanBeTyped) {
   Program program;
   ASSERT_TRUE(program.Start());
-
-  // The letter is refused by the field; the digit after it is the first.
   EXPECT_TRUE(program.TypeInCell(0, 0, "a5", "5"));
-  // A digit typed behind the first one is trimmed away.
   program.Type("3");
   EXPECT_TRUE(program.TypeInCell(1, 1, "7", "7"));
   EXPECT_EQ(program.Cell(0, 0), "5");
-
-  // A digit typed in front of the existing one stays instead.
   program.ClickCell(0, 0);
   input::KeyPress(VK_HOME);
   program.Type("9");
-  EXPECT_TRUE(WaitFor([&] { return program.Cell(0, 0) == "9"; }, 3000))
-      << "cell reads \"" << program.Cell(0, 0) << "\"";
+  EXPECT_TRUE(WaitFor([&] { return program.Cell(0, 0) == "9"; }, 3000)) << program.Cell(0, 0);
+}
+
+// Waits until the fields differ from `before` and read the same twice in a
+// row (one reading of 81 fields can straddle a command).
+Grid AwaitNewPosition(const Program& program, const Grid& before) {
+  Grid now = before;
+  WaitFor(
+      [&] {
+        const Grid read = program.Rows();
+        const bool settled = read != before && read == now;
+        now = read;
+        return settled;
+      },
+      5000);
+  return now;
+}
+
+// Each level enters a few digits (at most 9, 6 or 5) where ten typed digits
+// stood before, never two equal ones that see each other.
+TEST(EnterDigits, EachLevelEntersFewDigitsThatNeverSeeEachOther) {
+  constexpr int MOST_DIGITS[4] = {0, 9, 6, 5};
+  Program program;
+  ASSERT_TRUE(program.Start(SettingsBytes(0, 3)));
+  for (int level = 3; level >= 1; --level) {
+    SCOPED_TRACE(testing::Message() << "level " << level);
+    if (level < 3) {
+      EXPECT_TRUE(MoveSliderByKey(program, VK_LEFT, level));
+    }
+    EXPECT_TRUE(program.TypeInCell(8, 0, "1\t2\t3\t4\t5\t6\t7\t8\t9", "9"));
+    EXPECT_TRUE(program.TypeInCell(0, 0, "5", "5"));
+    Grid rows = program.Rows();
+    for (int draw = 0; draw < 4; ++draw) {
+      if (draw % 2) {
+        input::KeyPress('E', input::CONTROL);
+      } else {
+        program.ClickGadget(ENTER_DIGITS);
+      }
+      rows = AwaitNewPosition(program, rows);
+      std::string cells;
+      for (const std::string& row : rows) cells += row;
+      EXPECT_LE(81 - std::count(cells.begin(), cells.end(), '.'), MOST_DIGITS[level]) << cells;
+      for (int a = 0; a < 81; ++a) {
+        for (int b = a + 1; b < 81 && cells[a] != '.'; ++b) {
+          const bool see = a / 9 == b / 9 || a % 9 == b % 9 || (a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3);
+          EXPECT_FALSE(see && cells[a] == cells[b]) << "cells " << a << " and " << b;
+        }
+      }
+    }
+    if (level == 3) Shot(program, "enter-digits");
+  }
+  EXPECT_EQ(Quit(program), 0u);
+  EXPECT_EQ(program.Settings(), SettingsBytes(0, 1));
+}
+
+TEST(ClearCells, EmptiesEveryFieldWithoutAMessage) {
+  Program program;
+  ASSERT_TRUE(program.Start(SettingsBytes(0, 1)));
+  for (bool byShortcut : {false, true}) {
+    SCOPED_TRACE(byShortcut ? "Ctrl+R" : "button");
+    input::KeyPress('E', input::CONTROL);
+    AwaitNewPosition(program, EMPTY_ROWS);
+    EXPECT_TRUE(program.TypeInCell(4, 4, "8", "8"));
+    if (byShortcut) {
+      input::KeyPress('R', input::CONTROL);
+    } else {
+      program.ClickGadget(CLEAR);
+    }
+    EXPECT_TRUE(WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, 3000));
+    EXPECT_TRUE(program.NoBoxFor(500));
+  }
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
-// The window as a whole: minimising and restoring, moving it by its face,
-// and the slider dragged with the mouse.
+// The window as a whole: minimising and restoring, and moving it by its face.
 #include "tests/e2e/e2e_test.h"
-
-#include <commctrl.h>
 
 namespace e2e {
 namespace {
@@ -48,35 +45,6 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
     EXPECT_EQ(WindowRect(program).top, WINDOW_Y + (dy > 0 ? 40 : 0));
   }
   EXPECT_EQ(program.Rows(), typed);
-}
-
-// While the mouse button holds the slider, its events leave the level
-// alone; a later event with the button up takes the new position. The
-// thumb's place is found on a slider of the same size and style here.
-TEST(Slider, DragWithTheButtonHeldChangesTheLevelOnlyLater) {
-  Program program;
-  ASSERT_TRUE(program.Start(SettingsBytes(0, 1)));
-  const RECT slider = program.GadgetRect(SLIDER);
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
-  HWND twin = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_POPUP | TBS_AUTOTICKS, 0, 0,
-                              slider.right - slider.left, slider.bottom - slider.top, nullptr,
-                              nullptr, nullptr, nullptr);
-  SendMessageA(twin, TBM_SETRANGE, TRUE, MAKELPARAM(1, 3));
-  RECT thumb = {};
-  SendMessageA(twin, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-  DestroyWindow(twin);
-  const POINT press = {slider.left + (thumb.left + thumb.right) / 2,
-                       slider.top + (thumb.top + thumb.bottom) / 2};
-  Drag(program, press, slider.right - slider.left, 0);
-  EXPECT_TRUE(WaitFor([&] { return program.SliderPosition() == 3; }, 3000));
-  Sleep(200);
-  EXPECT_EQ(program.Text(LEVEL_NAME), "Easy sudoku");
-  input::MouseUp();
-  program.ClickCell(4, 4);  // a later gadget event
-  EXPECT_TRUE(WaitFor([&] { return program.Text(LEVEL_NAME) == "Hard sudoku"; }, 3000));
-  EXPECT_EQ(Quit(program), 0u);
-  EXPECT_EQ(program.Settings(), SettingsBytes(0, 3));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The program under test: its process, windows, gadgets, message boxes,
-// settings file and probe, and the shell log.
+// Input, screen, processes and the program under test: its windows,
+// gadgets, message boxes, settings file and probe.
 #include "tests/support/driver.h"
 
 #include <commctrl.h>
@@ -14,16 +14,14 @@
 namespace input {
 namespace {
 
-INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
-  INPUT event = {};
-  event.type = INPUT_MOUSE;
+INPUT Mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+  INPUT event = {INPUT_MOUSE, {}};
   event.mi = {dx, dy, 0, flags, 0, 0};
   return event;
 }
 
-INPUT KeyInput(WORD key, bool down) {
-  INPUT event = {};
-  event.type = INPUT_KEYBOARD;
+INPUT Key(WORD key, bool down) {
+  INPUT event = {INPUT_KEYBOARD, {}};
   const bool extended = (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE;
   event.ki = {key, static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)),
               (down ? 0u : KEYEVENTF_KEYUP) | (extended ? KEYEVENTF_EXTENDEDKEY : 0u), 0, 0};
@@ -41,28 +39,29 @@ void Send(std::vector<INPUT> events) {
 void MouseMove(int x, int y) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width - 1) / width,
-                   (y * 65536 + height - 1) / height)});
+  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width - 1) / width,
+              (y * 65536 + height - 1) / height)});
 }
 
-void MouseDown() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN)}); }
-void MouseUp() { Send({MouseInput(MOUSEEVENTF_LEFTUP)}); }
+void MouseDown() { Send({Mouse(MOUSEEVENTF_LEFTDOWN)}); }
+void MouseUp() { Send({Mouse(MOUSEEVENTF_LEFTUP)}); }
 
 void Click(int x, int y) {
   MouseMove(x, y);
-  Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+  Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
 void AwaitDoubleClickTime() { Sleep(GetDoubleClickTime() + 50); }
 
 void KeyPress(WORD virtualKey, uint32_t modifiers) {
   std::vector<INPUT> events;
-  if (modifiers & SHIFT) events.push_back(KeyInput(VK_SHIFT, true));
-  if (modifiers & CONTROL) events.push_back(KeyInput(VK_CONTROL, true));
-  events.push_back(KeyInput(virtualKey, true));
-  events.push_back(KeyInput(virtualKey, false));
-  if (modifiers & CONTROL) events.push_back(KeyInput(VK_CONTROL, false));
-  if (modifiers & SHIFT) events.push_back(KeyInput(VK_SHIFT, false));
+  for (const WORD held : {VK_SHIFT, VK_CONTROL}) {
+    if (modifiers & (held == VK_SHIFT ? SHIFT : CONTROL)) events.push_back(Key(held, true));
+  }
+  events.insert(events.end(), {Key(virtualKey, true), Key(virtualKey, false)});
+  for (const WORD held : {VK_CONTROL, VK_SHIFT}) {
+    if (modifiers & (held == VK_SHIFT ? SHIFT : CONTROL)) events.push_back(Key(held, false));
+  }
   Send(events);
 }
 
@@ -78,8 +77,7 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return {};
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  BITMAPINFO info = {{sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
   void* bits = nullptr;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -107,39 +105,15 @@ namespace {
 constexpr DWORD ANSWER_TIMEOUT = 3000;  // for a message the program must answer
 constexpr DWORD START_TIMEOUT = 30000;  // a cold Wine start can be slow
 constexpr char SETTINGS_FILE[] = "\\sudoku.syd";
-constexpr int MESSAGE_TEXT_ID = 0xFFFF;
-
-// A host path as the platform takes it: "/work/..." becomes "Z:\work\...".
-std::string WindowsPath(std::string path) {
-  if (path.empty() || path[0] != '/') return path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return "Z:" + path;
-}
-
-HANDLE OpenFile(const std::string& path, DWORD access, DWORD disposition) {
-  return CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
 
 bool WriteBytes(const std::string& path, const Bytes& bytes) {
-  HANDLE file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   const auto size = static_cast<DWORD>(bytes.size());
-  const bool ok = size == 0 || WriteFile(file, bytes.data(), size, &written, nullptr);
+  const bool ok = file != INVALID_HANDLE_VALUE &&
+                  (size == 0 || WriteFile(file, bytes.data(), size, &written, nullptr));
   CloseHandle(file);
   return ok && written == size;
-}
-
-std::optional<Bytes> ReadBytes(const std::string& path) {
-  HANDLE file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  Bytes bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
 }
 
 DWORD ProcessOf(HWND window) {
@@ -151,20 +125,18 @@ DWORD ProcessOf(HWND window) {
 HWND FocusOf(HWND window) {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
   return info.hwndFocus;
 }
 
 // True while the window or one of its children waits to be painted.
 bool NeedsPainting(HWND window) {
-  if (GetUpdateRect(window, nullptr, FALSE)) return true;
-  bool unpainted = false;
+  bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
   EnumChildWindows(
       window,
       [](HWND child, LPARAM found) {
-        if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
+        return *reinterpret_cast<bool*>(found) |= GetUpdateRect(child, nullptr, FALSE) != FALSE,
+               TRUE;
       },
       reinterpret_cast<LPARAM>(&unpainted));
   return unpainted;
@@ -174,51 +146,49 @@ bool NeedsPainting(HWND window) {
 // without an icon may keep an empty icon control.
 Box::Icon IconOf(HWND box) {
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    DWORD_PTR shown = 0;
     if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON || !IsWindowVisible(child) ||
-        _stricmp(ClassOf(child).c_str(), "Static") != 0) {
+        !SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT, &shown)) {
       continue;
     }
-    DWORD_PTR shown = 0;
-    SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT, &shown);
-    if (!shown) return Box::Icon::NONE;
     RECT rect = {};
     GetWindowRect(child, &rect);
     int red = 0;
     int blue = 0;
-    for (COLORREF pixel : input::ScreenArea(rect)) {
-      const int r = GetRValue(pixel);
-      const int b = GetBValue(pixel);
-      if (r > 150 && GetGValue(pixel) < 100 && b < 100) ++red;
-      if (b > 150 && r < 100) ++blue;
+    for (COLORREF pixel : shown ? input::ScreenArea(rect) : std::vector<COLORREF>()) {
+      red += GetRValue(pixel) > 150 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100;
+      blue += GetBValue(pixel) > 150 && GetRValue(pixel) < 100;
     }
+    if (!shown) return Box::Icon::NONE;
     if (red > 20 && red > blue) return Box::Icon::STOP;
     return blue > 20 ? Box::Icon::INFORMATION : Box::Icon::OTHER;
   }
   return Box::Icon::NONE;
 }
 
-
-}  // namespace
-
-bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (condition()) return true;
-    if (GetTickCount() - start >= milliseconds) return false;
-    Sleep(5);
-  }
-}
-
-std::vector<HWND> VisibleWindows(DWORD process) {
+// Every window of a process (of all for 0), top-level, visible only or not,
+// and with its children or not.
+std::vector<HWND> WindowsOf(DWORD process, bool visibleOnly, bool children) {
   struct Search {
     DWORD process;
+    bool visibleOnly, children;
     std::vector<HWND> found;
-  } search{process, {}};
+  } search{process, visibleOnly, children, {}};
   EnumWindows(
       [](HWND window, LPARAM data) {
         auto* s = reinterpret_cast<Search*>(data);
-        if (IsWindowVisible(window) && (!s->process || ProcessOf(window) == s->process)) {
-          s->found.push_back(window);
+        if ((s->process && ProcessOf(window) != s->process) ||
+            (s->visibleOnly && !IsWindowVisible(window))) {
+          return TRUE;
+        }
+        s->found.push_back(window);
+        if (s->children) {
+          EnumChildWindows(
+              window,
+              [](HWND child, LPARAM found) {
+                return reinterpret_cast<std::vector<HWND>*>(found)->push_back(child), TRUE;
+              },
+              reinterpret_cast<LPARAM>(&s->found));
         }
         return TRUE;
       },
@@ -226,30 +196,17 @@ std::vector<HWND> VisibleWindows(DWORD process) {
   return search.found;
 }
 
-int CountWindows(DWORD process) {
-  struct Count {
-    DWORD process;
-    int count;
-  } counting{process, 0};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto* c = reinterpret_cast<Count*>(data);
-        if (ProcessOf(window) != c->process) return TRUE;
-        ++c->count;
-        EnumChildWindows(
-            window, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; },
-            reinterpret_cast<LPARAM>(&c->count));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&counting));
-  return counting.count;
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(5)) {
+    if (GetTickCount() - start >= milliseconds) return false;
+  }
+  return true;
 }
 
-std::string ClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
+std::vector<HWND> VisibleWindows(DWORD process) { return WindowsOf(process, true, false); }
+int CountWindows(DWORD process) { return static_cast<int>(WindowsOf(process, false, true).size()); }
 
 std::string StoredText(HWND window) {
   char text[1024] = "";
@@ -260,50 +217,42 @@ std::string StoredText(HWND window) {
 std::string AskedText(HWND window) {
   char text[1024] = "";
   DWORD_PTR length = 0;
-  if (!window || !SendMessageTimeoutA(window, WM_GETTEXT, sizeof text,
-                                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                                      ANSWER_TIMEOUT, &length)) {
-    return "";
-  }
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_NORMAL, ANSWER_TIMEOUT, &length);
   return {text, std::min<size_t>(length, sizeof text - 1)};
 }
 
 std::string ClipboardText() {
-  if (!OpenClipboard(nullptr)) return "";
   std::string text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* chars = static_cast<const char*>(GlobalLock(data))) text = chars;
-    GlobalUnlock(data);
-  }
+  if (!OpenClipboard(nullptr)) return text;
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) text = chars;
+  if (data) GlobalUnlock(data);
   CloseClipboard();
   return text;
 }
 
 bool SetClipboardText(const char* text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
   const size_t size = strlen(text) + 1;
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-  bool placed = false;
-  if (block) {
-    memcpy(GlobalLock(block), text, size);
-    GlobalUnlock(block);
-    placed = SetClipboardData(CF_TEXT, block) != nullptr;
-    // cppcheck-suppress doubleFree ; the clipboard takes the block only on success
-    if (!placed) GlobalFree(block);
-  }
+  if (!block || !OpenClipboard(nullptr)) return false;
+  memcpy(GlobalLock(block), text, size);
+  GlobalUnlock(block);
+  EmptyClipboard();
+  const bool placed = SetClipboardData(CF_TEXT, block) != nullptr;
   CloseClipboard();
+  // cppcheck-suppress doubleFree ; the clipboard takes the block only on success
+  if (!placed) GlobalFree(block);
   return placed;
 }
 
 MemoryFigures MemoryOf(DWORD process) {
   HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, process);
-  if (!handle) return {};
   PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
-  const bool answered = GetProcessMemoryInfo(handle, &counters, sizeof counters) != FALSE;
-  CloseHandle(handle);
   // The commit charge of a process is its private bytes.
+  const bool answered = handle && GetProcessMemoryInfo(handle, &counters, sizeof counters);
+  if (handle) CloseHandle(handle);
   if (!answered) return {};
   return {counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
 }
@@ -313,20 +262,17 @@ std::string ProbeAsk(DWORD process, char request) {
   HANDLE pipe = INVALID_HANDLE_VALUE;
   WaitFor(
       [&] {
-        pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
+        pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           0, nullptr);
         return pipe != INVALID_HANDLE_VALUE;
       },
       10000);
-  if (pipe == INVALID_HANDLE_VALUE) return "";
   std::string answer;
   DWORD done = 0;
   // The probe answers with the text and then closes its end.
-  if (WriteFile(pipe, &request, 1, &done, nullptr)) {
+  if (pipe != INVALID_HANDLE_VALUE && WriteFile(pipe, &request, 1, &done, nullptr)) {
     char chunk[256];
-    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) {
-      answer.append(chunk, done);
-    }
+    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) answer.append(chunk, done);
   }
   CloseHandle(pipe);
   return answer;
@@ -352,12 +298,9 @@ void SaveScreenshot(const std::string& name) {
 
 Program::~Program() {
   Kill();
-  if (job_) CloseHandle(job_);
-  if (process_) CloseHandle(process_);
-  if (directory_.empty()) return;
-  const std::string settings = directory_ + SETTINGS_FILE;
-  SetFileAttributesA(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileA(settings.c_str());
+  CloseHandle(job_);
+  CloseHandle(process_);
+  DeleteFileA((directory_ + SETTINGS_FILE).c_str());
   RemoveDirectoryA(directory_.c_str());
 }
 
@@ -374,7 +317,10 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe) {
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  const std::string path = WindowsPath(exe ? exe : TESSEL_EXE);
+  // A host path as the platform takes it: "/work/..." becomes "Z:\work\...".
+  std::string path = exe ? exe : TESSEL_EXE;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  if (path[0] == '\\') path = "Z:" + path;
   std::string command = "\"" + path + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -402,7 +348,8 @@ bool Program::Start(const std::optional<Bytes>& settings, const char* exe) {
       },
       START_TIMEOUT);
   DWORD_PTR answer = 0;
-  return window_ && SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, START_TIMEOUT, &answer) &&
+  return window_ &&
+         SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, START_TIMEOUT, &answer) &&
          ToFront() && AwaitPainted(START_TIMEOUT);
 }
 
@@ -417,17 +364,9 @@ bool Program::AwaitPainted(DWORD milliseconds) const {
   return painted;
 }
 
-bool Program::Enabled(int number) const {
-  HWND gadget = Gadget(number);
-  return gadget && IsWindowEnabled(gadget);
-}
-
 int Program::SliderPosition() const {
   DWORD_PTR position = 0;
-  if (!SendMessageTimeoutA(Gadget(SLIDER), TBM_GETPOS, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT,
-                           &position)) {
-    return -1;
-  }
+  SendMessageTimeoutA(Gadget(SLIDER), TBM_GETPOS, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT, &position);
   return static_cast<int>(position);
 }
 
@@ -457,17 +396,16 @@ POINT Program::ScreenPoint(int x, int y) const {
 
 std::vector<COLORREF> Program::Area(const RECT& area) const {
   const POINT corner = ScreenPoint(area.left, area.top);
-  return input::ScreenArea({corner.x, corner.y, corner.x + area.right - area.left,
-                            corner.y + area.bottom - area.top});
+  return input::ScreenArea(
+      {corner.x, corner.y, corner.x + area.right - area.left, corner.y + area.bottom - area.top});
 }
 
 bool Program::ToFront() const {
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    if (GetForegroundWindow() == window_) return true;
+  for (int attempt = 0; attempt < 3 && GetForegroundWindow() != window_; ++attempt) {
     SetForegroundWindow(window_);
-    if (WaitFor([&] { return GetForegroundWindow() == window_; }, 1000)) return true;
+    WaitFor([&] { return GetForegroundWindow() == window_; }, 1000);
   }
-  return false;
+  return GetForegroundWindow() == window_;
 }
 
 bool Program::AwaitInput(DWORD milliseconds) const {
@@ -478,11 +416,6 @@ bool Program::AwaitInput(DWORD milliseconds) const {
                (focus == window_ || IsChild(window_, focus));
       },
       milliseconds);
-}
-
-void Program::Click(int x, int y) const {
-  const POINT point = ScreenPoint(x, y);
-  input::Click(point.x, point.y);
 }
 
 void Program::ClickGadget(int number) const {
@@ -512,14 +445,12 @@ bool Program::TypeInCell(int row, int column, const char* keys, const char* last
   ClickCell(row, column);
   int gadget = CellGadget(row, column);
   for (const char* key = keys; *key; ++key) {
-    if (*key == '\t') {
-      Type("\t");
-      ++gadget;
-      continue;
-    }
+    if (*key == '\t') ++gadget;
     // What the cell holds is selected, so that the typing replaces it.
-    input::KeyPress(VK_HOME);
-    input::KeyPress(VK_END, input::SHIFT);
+    if (*key != '\t') {
+      input::KeyPress(VK_HOME);
+      input::KeyPress(VK_END, input::SHIFT);
+    }
     const char one[] = {*key, '\0'};
     Type(one);
   }
@@ -532,7 +463,9 @@ void Program::PointerAway() {
 
 HWND Program::FindBox() const {
   for (HWND window : VisibleWindows(id_)) {
-    if (ClassOf(window) == "#32770") return window;
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (strcmp(name, "#32770") == 0) return window;
   }
   return nullptr;
 }
@@ -544,15 +477,14 @@ HWND Program::AwaitBox(DWORD milliseconds) const {
 }
 
 Box Program::ReadBox(HWND box) {
-  Box read{StoredText(box), AskedText(GetDlgItem(box, MESSAGE_TEXT_ID))};
+  Box read{StoredText(box), AskedText(GetDlgItem(box, 0xFFFF))};  // the text's control
   // The box may not have painted its icon yet.
   WaitFor([&] { return (read.icon = IconOf(box)) != Box::Icon::OTHER; }, 1500);
   return read;
 }
 
 bool Program::AnswerBox(HWND box) {
-  HWND ok = GetDlgItem(box, IDOK);
-  if (!ok || !IsWindowVisible(ok)) ok = GetDlgItem(box, IDCANCEL);
+  HWND ok = GetDlgItem(box, IsWindowVisible(GetDlgItem(box, IDOK)) ? IDOK : IDCANCEL);
   auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
   for (int attempt = 0; attempt < 3 && ok; ++attempt) {
     const POINT centre = input::Centre(ok);
@@ -572,24 +504,34 @@ bool Program::NoBoxFor(DWORD milliseconds) const {
 bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const {
   return WaitFor(
       [&] {
-        if (HWND box = FindBox()) return AnswerBox(box), false;
-        return done() && !FindBox();
+        HWND box = FindBox();
+        return box ? (AnswerBox(box), false) : done() && !FindBox();
       },
       milliseconds);
 }
 
 std::optional<DWORD> Program::AwaitExit(DWORD milliseconds) const {
-  if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return {};
   DWORD code = 0;
+  if (WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
   GetExitCodeProcess(process_, &code);
   return code;
 }
 
 void Program::Kill() const {
-  if (job_) TerminateJobObject(job_, 1);
-  if (process_) WaitForSingleObject(process_, 5000);
+  TerminateJobObject(job_, 1);
+  WaitForSingleObject(process_, 5000);
 }
 
-std::optional<Bytes> Program::Settings() const { return ReadBytes(directory_ + SETTINGS_FILE); }
+std::optional<Bytes> Program::Settings() const {
+  HANDLE file = CreateFileA((directory_ + SETTINGS_FILE).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  Bytes bytes(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
 
 }  // namespace e2e

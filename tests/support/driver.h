@@ -15,8 +15,7 @@
 #include <string>
 #include <vector>
 
-// Input through SendInput, as a person gives it; coordinates are the
-// screen's.
+// Input as a person gives it; coordinates are the screen's.
 namespace input {
 
 enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2 };
@@ -25,13 +24,11 @@ void MouseMove(int x, int y);
 void MouseDown();
 void MouseUp();
 void Click(int x, int y);
-// Lets the double-click time pass, so that the next press is a click of its
-// own even on the same spot.
+// Lets the double-click time pass, so that the next press is a click of its own.
 void AwaitDoubleClickTime();
 void KeyPress(WORD virtualKey, uint32_t modifiers = NONE);
-POINT Centre(HWND window);  // of its client area
-// The colours of a screen rectangle, row by row.
-std::vector<COLORREF> ScreenArea(const RECT& area);
+POINT Centre(HWND window);
+std::vector<COLORREF> ScreenArea(const RECT& area);  // row by row
 
 }  // namespace input
 
@@ -42,40 +39,29 @@ using Grid = std::array<std::string, 9>;
 
 // Polls `condition` every few milliseconds; true once it holds.
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds);
-
-// The visible top-level windows of a process (of all processes for 0), and
-// every window of a process, top-level and child, visible or not.
+// The visible top-level windows of a process (of all for 0), and the count
+// of all its windows, child windows included.
 std::vector<HWND> VisibleWindows(DWORD process);
 int CountWindows(DWORD process);
-std::string ClassOf(HWND window);
-// The stored text answers even while the program is busy; the asked text
-// is what the window answers to WM_GETTEXT (empty after 3 s).
+// The stored text answers even while the program is busy; the asked text is
+// what the window answers to WM_GETTEXT.
 std::string StoredText(HWND window);
 std::string AskedText(HWND window);
-
 std::string ClipboardText();
 bool SetClipboardText(const char* text);
 
-// The whole process as the system reports it, in bytes.
 struct MemoryFigures {
-  size_t workingSet = 0;
-  size_t peakWorkingSet = 0;
-  size_t privateBytes = 0;
+  size_t workingSet = 0, peakWorkingSet = 0, privateBytes = 0;
 };
 MemoryFigures MemoryOf(DWORD process);
-
-// The probe build's answer to a request byte (see probe.h); empty when it
-// does not answer.
+// The probe build's answer to a request (probe.h); empty without one.
 std::string ProbeAsk(DWORD process, char request);
-
-// Saves the whole screen as NAME.bmp in the folder TESSEL_SCREENSHOT_DIR
-// names; nothing without it.
+// The whole screen as NAME.bmp in the folder TESSEL_SCREENSHOT_DIR names.
 void SaveScreenshot(const std::string& name);
 
 // A message box of the program, as the user sees it.
 struct Box {
-  std::string title;
-  std::string text;
+  std::string title, text;
   enum class Icon { NONE, STOP, INFORMATION, OTHER } icon = Icon::NONE;
 };
 
@@ -86,35 +72,31 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Starts the program (TESSEL_EXE, or `exe`) in a new empty working
-  // directory, with "sudoku.syd" holding `settings` when given. Launch does
-  // only that; Start then waits until the main window is shown, takes
-  // messages and is painted, and brings it to the front.
+  // Starts TESSEL_EXE (or `exe`) in a new empty working directory, with
+  // "sudoku.syd" holding `settings` when given. Start also waits until the
+  // main window is shown, takes messages and is painted, and in front.
   bool Launch(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr);
   bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr);
-
   HWND Window() const { return window_; }
   DWORD ProcessId() const { return id_; }
-  bool AwaitPainted(DWORD milliseconds = 2000) const;
+  bool AwaitPainted(DWORD milliseconds) const;
 
-  // Gadgets by number, cells by row and column (from 0).
   HWND Gadget(int number) const { return GetDlgItem(window_, number); }
   std::string Text(int number) const { return AskedText(Gadget(number)); }
   std::string Caption(int number) const { return StoredText(Gadget(number)); }
-  bool Enabled(int number) const;
-  int SliderPosition() const;  // -1 without an answer
+  bool Enabled(int number) const { return Gadget(number) && IsWindowEnabled(Gadget(number)); }
+  int SliderPosition() const;
   std::string Cell(int row, int column) const;
   // The nine rows, "." for an empty field, "?" for one of several characters.
   Grid Rows() const;
-  RECT GadgetRect(int number) const;  // window coordinates
-  POINT ScreenPoint(int x, int y) const;
+  RECT GadgetRect(int number) const;               // window coordinates
+  POINT ScreenPoint(int x, int y) const;           // of a window point
   std::vector<COLORREF> Area(const RECT& area) const;  // window coordinates
 
   bool ToFront() const;
-  // Waits until the window takes input again: enabled, in front, active and
-  // holding the focus. Keys or clicks sent before that are lost.
+  // Waits until the window takes input again: enabled, in front and holding
+  // the focus. Keys or clicks sent before that are lost.
   bool AwaitInput(DWORD milliseconds) const;
-  void Click(int x, int y) const;
   void ClickGadget(int number) const;
   void ClickCell(int row, int column) const;
   // Digits, letters and '\t' (Tab), each key in turn.
@@ -122,14 +104,12 @@ class Program {
   // Clicks the cell and types `keys`, each key replacing what the cell holds
   // (Tab moves on); waits until the last cell typed reads `last`.
   bool TypeInCell(int row, int column, const char* keys, const char* last) const;
-  // Moves the pointer off the window, so that no tooltip comes up.
-  static void PointerAway();
+  static void PointerAway();  // so that no tooltip comes up
 
   HWND FindBox() const;
   HWND AwaitBox(DWORD milliseconds) const;
   static Box ReadBox(HWND box);
-  // Clicks the box's OK button; true once the box is gone.
-  static bool AnswerBox(HWND box);
+  static bool AnswerBox(HWND box);  // clicks OK; true once the box is gone
   bool NoBoxFor(DWORD milliseconds) const;
   // Answers each box that comes until `done` holds with none up.
   bool AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const;
@@ -140,8 +120,7 @@ class Program {
 
  private:
   std::string directory_;
-  HANDLE process_ = nullptr;
-  HANDLE job_ = nullptr;
+  HANDLE process_ = nullptr, job_ = nullptr;
   DWORD id_ = 0;
   HWND window_ = nullptr;
 };
