@@ -22,21 +22,6 @@ TEST(Cells, KeepOneCharacterAndOnlyDigitsCanBeTyped) {
   EXPECT_TRUE(WaitFor([&] { return program.Cell(0, 0) == "9"; }, 3000)) << program.Cell(0, 0);
 }
 
-// Waits until the fields differ from `before` and read the same twice in a
-// row (one reading of 81 fields can straddle a command).
-Grid AwaitNewPosition(const Program& program, const Grid& before) {
-  Grid now = before;
-  WaitFor(
-      [&] {
-        const Grid read = program.Rows();
-        const bool settled = read != before && read == now;
-        now = read;
-        return settled;
-      },
-      5000);
-  return now;
-}
-
 // Each level enters a few digits (at most 9, 6 or 5) where ten typed digits
 // stood before, never two equal ones that see each other.
 TEST(EnterDigits, EachLevelEntersFewDigitsThatNeverSeeEachOther) {

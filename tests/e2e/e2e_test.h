@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "tests/support/driver.h"
 #include "tests/support/layout.h"
@@ -34,6 +35,19 @@ inline const Grid EMPTY_GRID_SOLUTION = {"123456789", "456789123", "789123456",
                                          "531642978", "642978531", "978531642"};
 inline const Grid EMPTY_ROWS = {".........", ".........", ".........", ".........", ".........",
                                 ".........", ".........", ".........", "........."};
+
+// Waits until the fields differ from `before` and read the same twice in a
+// row (one reading of 81 fields can straddle a command); what they show.
+inline Grid AwaitNewPosition(const Program& program, const Grid& before) {
+  Grid now = before;
+  WaitFor(
+      [&] {
+        const Grid read = program.Rows();
+        return std::exchange(now, read) == read && read != before;
+      },
+      STEP_TIMEOUT);
+  return now;
+}
 
 // A command's button: disabled with its busy text while the command runs,
 // enabled with its own text afterwards.

@@ -4,7 +4,6 @@
 // which reports its GDI object count; windows and memory are read from here.
 // TESSEL_SOAK_ROUNDS sets the rounds: 30 by default, the short run of every
 // test pass; the full soak is 1000.
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,7 +22,6 @@ constexpr int MOST_EXTRAS = 20;  // rounds with a check and the side windows
 // heaps and caches reach their working size; twice that still shows a leak
 // of a kilobyte a round over the full run.
 constexpr size_t MEMORY_MARGIN = 1 << 20;
-constexpr int MOST_DIGITS[4] = {0, 9, 6, 5};
 
 int LevelOf(int round) { return 1 + (round - 1) / ROUNDS_PER_LEVEL % 3; }
 
@@ -66,36 +64,17 @@ bool SideWindows(Program& program, bool byButton) {
   return true;
 }
 
-// Ctrl+E; at a new level the position is read back (slowly: two reads in a
-// row must agree) and held to the level's bound.
-bool EnterDigits(Program& program, int checkLevel) {
-  const Grid before = checkLevel ? program.Rows() : EMPTY_ROWS;
-  input::KeyPress('E', input::CONTROL);
-  if (!checkLevel) return true;
-  Grid shown;
-  const bool settled = WaitFor(
-      [&] {
-        const Grid now = program.Rows();
-        const bool steady = now == shown && now != before;
-        shown = now;
-        return steady;
-      },
-      STEP_TIMEOUT);
-  int digits = 0;
-  for (const std::string& row : shown) digits += static_cast<int>(9 - std::count(row.begin(), row.end(), '.'));
-  return settled && digits <= MOST_DIGITS[checkLevel];
-}
-
 // One round; the step that failed, or null.
 const char* Round(Program& program, int round, bool extras) {
   const int level = LevelOf(round);
-  const bool newLevel = round == 1 || LevelOf(round - 1) != level;
-  if (round > 1 && newLevel && !MoveSliderByKey(program, level == 1 ? VK_HOME : VK_RIGHT, level)) {
+  if (round > 1 && LevelOf(round - 1) != level &&
+      !MoveSliderByKey(program, level == 1 ? VK_HOME : VK_RIGHT, level)) {
     return "moving the slider";
   }
   if (extras && !SideWindows(program, round % 2 == 1)) return "the side windows";
   if (const char* failed = extras ? RepeatedDigits(program) : nullptr) return failed;
-  if (!EnterDigits(program, newLevel ? level : 0)) return "Enter digits";
+  input::KeyPress('E', input::CONTROL);
+  if (AwaitNewPosition(program, EMPTY_ROWS) == EMPTY_ROWS) return "Enter digits";
   if (!SolveByShortcut(program)) return "Solve for me";
   input::KeyPress('R', input::CONTROL);
   if (!WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, STEP_TIMEOUT)) return "Clear cells";
