@@ -167,7 +167,8 @@ TEST(About, ShowsItsContentAndItsLinksReachTheShell) {
 }
 
 // The box opens as the stored flag says; each click turns both the box and
-// the flag, which is saved when the program ends. The donation page opens
+// the flag, which is saved when the program ends, with the level read at
+// start (3: the slider and its name show it). The donation page opens
 // by the button and by Ctrl+W, and the dialog stays.
 TEST(Donation, TheBoxKeepsTheDonatedFlagAndThePageOpens) {
   struct Case {
@@ -179,7 +180,9 @@ TEST(Donation, TheBoxKeepsTheDonatedFlagAndThePageOpens) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "flag " << c.stored << ", " << c.clicks << " clicks");
     Program program;
-    ASSERT_TRUE(program.Start(SettingsBytes(c.stored, 1), TESSEL_PROBE_EXE));
+    ASSERT_TRUE(program.Start(SettingsBytes(c.stored, 3), TESSEL_PROBE_EXE));
+    EXPECT_EQ(program.SliderPosition(), 3);
+    EXPECT_EQ(program.Text(LEVEL_NAME), "Hard sudoku");
     HWND dialog = OpenSide(program, DONATION_DIALOG, c.clicks == 1);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(TextOf(dialog, DONATED_BOX), "Yes, I have donated");
@@ -202,7 +205,7 @@ TEST(Donation, TheBoxKeepsTheDonatedFlagAndThePageOpens) {
     }
     EXPECT_TRUE(CloseSide(program, dialog, DONATION_DIALOG, true));
     ASSERT_EQ(Quit(program), 0u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(c.saved, 1));
+    EXPECT_EQ(program.Settings(), SettingsBytes(c.saved, 3));
   }
 }
 
