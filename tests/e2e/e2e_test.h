@@ -75,8 +75,7 @@ inline bool MoveSliderByKey(Program& program, WORD key, int level) {
 
 // The About window and the donation dialog as a user meets them.
 enum SideGadget : int {
-  ABOUT_CLOSE = 12, VERSION = 13, AUTHOR = 14, WWW_LABEL = 15, MAIL_LABEL = 16, WEB_LINK = 17,
-  MAIL_LINK = 18, DONATION_OK = 4, DONATED_BOX = 5, WILL_DONATE = 8
+  ABOUT_CLOSE = 12, WEB_LINK = 17, MAIL_LINK = 18, DONATION_OK = 4, DONATED_BOX = 5, WILL_DONATE = 8
 };
 struct Side {
   const char* title;
