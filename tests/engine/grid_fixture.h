@@ -8,6 +8,8 @@
 
 #include "engine/cell_grid.h"
 
+using Rows = const char* const[9];
+
 class GridTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -19,13 +21,12 @@ class GridTest : public testing::Test {
     EXPECT_EQ(TempStringAreaUsed(), 0);
   }
 
-  // Nine texts of nine characters; a digit 1-9 is a given, anything else empty.
-  static void Load(const char* const (&rows)[9]) {
-    for (int r = 0; r < 9; ++r) {
-      for (int c = 0; c < 9; ++c) {
-        char ch = rows[r][c];
-        Cell(r, c).value = static_cast<int8_t>(ch >= '1' && ch <= '9' ? ch - '0' : 0);
-      }
+  // A digit 1-9 is a given, anything else empty.
+  static void Load(Rows& rows) {
+    ResetCells();
+    for (int i = 0; i < 81; ++i) {
+      const char ch = rows[i / 9][i % 9];
+      Cell(i / 9, i % 9).value = static_cast<int8_t>(ch >= '1' && ch <= '9' ? ch - '0' : 0);
     }
   }
 
@@ -40,18 +41,16 @@ class GridTest : public testing::Test {
     return text ? text : "";
   }
 
-  static std::string Peers(int r, int c) {
-    TempScope scope;
-    return PeerDigits(static_cast<int8_t>(r), static_cast<int8_t>(c));
-  }
-
-  // Every filled cell free of conflicts.
   static bool ConflictFree() {
-    for (int r = 0; r < 9; ++r) {
-      for (int c = 0; c < 9; ++c) {
-        if (CellConflicts(static_cast<int8_t>(r), static_cast<int8_t>(c))) return false;
-      }
+    for (int i = 0; i < 81; ++i) {
+      if (CellConflicts(static_cast<int8_t>(i / 9), static_cast<int8_t>(i % 9))) return false;
     }
     return true;
   }
+};
+
+// A completed grid, reached from its puzzle by single candidates alone.
+inline Rows SOLVED = {
+    "534678912", "672195348", "198342567", "859761423", "426853791",
+    "713924856", "961537284", "287419635", "345286179",
 };
