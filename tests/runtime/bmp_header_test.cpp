@@ -9,14 +9,10 @@ namespace {
 
 using bmp_builder::Bytes;
 
-Bytes Rle8() {
-  return bmp_builder::MakeRle8(26, 26, {0, 0xFFFFFF, 0xFF0000},
-                               [](int32_t x, int32_t y) { return uint32_t(x / 3 + y) % 3; });
-}
-
-Bytes Rgb24() {
-  return bmp_builder::Make24(3, 2, [](int32_t x, int32_t y) { return 0x102030u * (x + y); });
-}
+// 26 x 26 with a full colour table and 40 bytes of run-length data (whose
+// runs the checks never read).
+Bytes Rle8() { return bmp_builder::Assemble(26, 26, 8, BMP_RLE8, std::vector<uint32_t>(256), Bytes(40, 1)); }
+Bytes Rgb24() { return bmp_builder::Make24(3, 2, [](int32_t x, int32_t y) { return 0x102030u * (x + y); }); }
 
 TEST(BmpHeader, AcceptsRunLengthAndTrueColourFiles) {
   BmpLayout layout;
@@ -24,12 +20,19 @@ TEST(BmpHeader, AcceptsRunLengthAndTrueColourFiles) {
   ASSERT_TRUE(BmpReadLayout(rle.data(), rle.size(), layout));
   EXPECT_EQ(layout.width, 26);
   EXPECT_EQ(layout.height, 26);
-  EXPECT_EQ(layout.colourCount, 3u);
-  EXPECT_EQ(layout.pixelOffset, 54u + 3 * 4);
-  EXPECT_EQ(layout.pixelBytes, rle.size() - layout.pixelOffset);
-  const Bytes rgb = Rgb24();
+  EXPECT_EQ(layout.bitsPerPixel, 8);
+  EXPECT_EQ(layout.compression, BMP_RLE8);
+  EXPECT_EQ(layout.colourCount, 256u);
+  EXPECT_EQ(layout.pixelOffset, 54u + 256 * 4);
+  EXPECT_EQ(layout.pixelBytes, 40u);
+  EXPECT_EQ(layout.fileSize, rle.size());
+  Bytes rgb = Rgb24();
   ASSERT_TRUE(BmpReadLayout(rgb.data(), SIZE_MAX, layout));  // bounded by its own file size
   EXPECT_EQ(layout.pixelBytes, 2u * 12);                      // rows of 9 bytes padded to 12
+  bmp_builder::Put(rgb, 22, uint32_t(-2));                    // top-down
+  ASSERT_TRUE(BmpReadLayout(rgb.data(), rgb.size(), layout));
+  EXPECT_EQ(layout.height, -2);
+  EXPECT_EQ(layout.pixelBytes, 2u * 12);
 }
 
 TEST(BmpHeader, ReadsNoFurtherThanTheBytesGiven) {
@@ -46,41 +49,57 @@ TEST(BmpHeader, ReadsNoFurtherThanTheBytesGiven) {
   EXPECT_FALSE(BmpReadLayout(rgb.data(), rgb.size() - 1, layout));  // claims more than there is
 }
 
-TEST(BmpHeader, MalformedHeadersAreRefused) {
-  struct Damage {
+TEST(BmpHeader, FieldsAtAndPastTheirLimits) {
+  enum Base { RGB, RLE, TALL };
+  const struct {
     const char* what;
-    bool rle;
+    Base base;
     size_t at;
     uint32_t value;
-    int bytes;
+    bool accepted;
+    int bytes = 4;
+  } cases[] = {
+      {"file size below the headers", RGB, 2, 53, false},
+      {"older header", RGB, 14, 12, false},
+      {"newer header", RGB, 14, 124, false},
+      {"zero width", RGB, 18, 0, false},
+      {"negative width", RGB, 18, 0xFFFFFFFD, false},
+      {"widest", RLE, 18, 4096, true},
+      {"too wide", RLE, 18, 4097, false},
+      {"zero height", RGB, 22, 0, false},
+      {"tallest", TALL, 22, 4096, true},
+      {"tallest top-down", TALL, 22, uint32_t(-4096), true},
+      {"too tall", TALL, 22, 4097, false},
+      {"too tall top-down", TALL, 22, uint32_t(-4097), false},
+      {"rows past the end", RGB, 22, 3, false},
+      {"two planes", RGB, 26, 2, false, 2},
+      {"7 bits per pixel", RGB, 28, 7, false, 2},
+      {"16 bits per pixel", RGB, 28, 16, true, 2},
+      {"32 bits per pixel", RGB, 28, 32, true, 2},
+      {"bit-field masks", RGB, 30, 3, false},
+      {"24-bit run-length", RGB, 30, BMP_RLE8, false},
+      {"24-bit RLE4", RGB, 30, BMP_RLE4, false},
+      {"true-colour table too long", RGB, 46, 257, false},
+      {"top-down run-length", RLE, 22, 0xFFFFFFE6, false},
+      {"8-bit RLE4", RLE, 30, BMP_RLE4, false},
+      {"run-length at 4 bits", RLE, 28, 4, false, 2},
+      {"colours used 0: all 256", RLE, 46, 0, true},
+      {"colours used 3", RLE, 46, 3, true},
+      {"colour table too long", RLE, 46, 257, false},
+      {"pixels inside the colour table", RLE, 10, 54 + 1024 - 1, false},
+      {"pixels at the end", RLE, 10, 54 + 1024 + 40, false},
+      {"no run-length size", RLE, 34, 0, false},
+      {"run-length size past the end", RLE, 34, 41, false},
   };
-  const Damage cases[] = {
-      {"file size below the headers", false, 2, 53, 4},
-      {"older header", false, 14, 12, 4},
-      {"newer header", false, 14, 124, 4},
-      {"zero width", false, 18, 0, 4},
-      {"negative width", false, 18, 0xFFFFFFFD, 4},
-      {"huge width", false, 18, 100000, 4},
-      {"zero height", false, 22, 0, 4},
-      {"most negative height", false, 22, 0x80000000, 4},
-      {"rows past the end", false, 22, 3, 4},
-      {"two planes", false, 26, 2, 2},
-      {"7 bits per pixel", false, 28, 7, 2},
-      {"bit-field masks", false, 30, 3, 4},
-      {"24-bit run-length", false, 30, BMP_RLE8, 4},
-      {"true-colour table too long", false, 46, 0x40000000, 4},
-      {"top-down run-length", true, 22, 0xFFFFFFE6, 4},
-      {"colour table too long", true, 46, 257, 4},
-      {"pixels inside the colour table", true, 10, 60, 4},
-      {"pixels at the end", true, 2, 66, 4},
-      {"no run-length size", true, 34, 0, 4},
-      {"run-length size past the end", true, 34, 0xFFFFFFF0, 4},
-  };
-  for (const Damage& damage : cases) {
-    Bytes b = damage.rle ? Rle8() : Rgb24();
-    bmp_builder::Put(b, damage.at, damage.value, damage.bytes);
+  Bytes tall = bmp_builder::Make24(1, 4097, [](int32_t, int32_t) { return 7u; });
+  bmp_builder::Put(tall, 22, 4096);  // with a row to spare
+  const Bytes bases[] = {Rgb24(), Rle8(), tall};
+  for (const auto& c : cases) {
+    Bytes b = bases[c.base];
     BmpLayout layout;
-    EXPECT_FALSE(BmpReadLayout(b.data(), b.size(), layout)) << damage.what;
+    ASSERT_TRUE(BmpReadLayout(b.data(), b.size(), layout));
+    bmp_builder::Put(b, c.at, c.value, c.bytes);
+    EXPECT_EQ(BmpReadLayout(b.data(), b.size(), layout), c.accepted) << c.what;
   }
 }
 

@@ -10,98 +10,61 @@
 
 namespace {
 
-// Results live in the text area; copy them out before the scope ends.
-std::string S(const char* text) { return text ? text : "<null>"; }
-
-TEST(Strings, LeftAndMidClampTheirRanges) {
+// Results of one statement coexist in the text area until the scope ends.
+TEST(Strings, TextResultsClampTheirRanges) {
   TempScope scope;
-  EXPECT_EQ(S(StrLeft("123456789", 0)), "");
-  EXPECT_EQ(S(StrLeft("123456789", -1)), "");
-  EXPECT_EQ(S(StrLeft("123456789", 3)), "123");
-  EXPECT_EQ(S(StrLeft("abc", 40)), "abc");
-  EXPECT_EQ(S(StrLeft(nullptr, 4)), "");
-
-  EXPECT_EQ(S(StrMid("123456789", 10, 1)), "");
-  EXPECT_EQ(S(StrMid("123456789", 20, 1)), "");
-  EXPECT_EQ(S(StrMid("123456789", 0, 1)), "1");
-  EXPECT_EQ(S(StrMid("123456789", -5, 2)), "12");
-  EXPECT_EQ(S(StrMid("123456789", 9, 5)), "9");
-  EXPECT_EQ(S(StrMid("123456789", 4, 0)), "");
-  EXPECT_EQ(S(StrMid("123456789", 4, -2)), "");
-  EXPECT_EQ(S(StrMid(nullptr, 1, 1)), "");
-}
-
-TEST(Strings, FindFollowsItsStartAndNullRules) {
-  EXPECT_EQ(StrFind("123456789", "5", 1), 5);
-  EXPECT_EQ(StrFind("12345678", "9", 1), 0);
-  EXPECT_EQ(StrFind("123456789", "1", 10), 0);  // one past the last character
-  EXPECT_EQ(StrFind("", "5", 1), 0);
-  EXPECT_EQ(StrFind("abcabc", "bc", 3), 5);
-  EXPECT_EQ(StrFind("abcabc", "bc", 0), 2);
-  EXPECT_EQ(StrFind("abcabc", "bc", -3), 2);
-  EXPECT_EQ(StrFind("aab", "ab", 1), 2);  // a failed partial match moves on
-  EXPECT_EQ(StrFind("abc", "abcd", 1), 0);
-  EXPECT_EQ(StrFind("abc", "", 2), 2);   // an empty find is found at once
-  EXPECT_EQ(StrFind("abc", "", -1), 1);
-  EXPECT_EQ(StrFind("abc", "", 4), 4);
-  EXPECT_EQ(StrFind("abc", "", 6), 0);   // fewer than start - 1 characters
-  EXPECT_EQ(StrFind(nullptr, "", 1), 0);
-  EXPECT_EQ(StrFind("abc", nullptr, 1), 0);
-  EXPECT_EQ(StrFind("aAa", "A", 1), 2);  // case-sensitive
-}
-
-TEST(Strings, RemoveScansWithoutOverlap) {
-  TempScope scope;
-  EXPECT_EQ(S(StrRemove("123456789", "5")), "12346789");
-  EXPECT_EQ(S(StrRemove("aaa", "aa")), "a");
-  EXPECT_EQ(S(StrRemove("5155", "5")), "1");
-  EXPECT_EQ(S(StrRemove("AbA", "a")), "AbA");
-  EXPECT_EQ(S(StrRemove("", "5")), "");
-  EXPECT_EQ(S(StrRemove(nullptr, "5")), "");
-}
-
-TEST(Strings, NumberConversions) {
-  TempScope scope;
-  EXPECT_EQ(S(StrFromInt(0)), "0");
-  EXPECT_EQ(S(StrFromInt(-12)), "-12");
-  EXPECT_EQ(S(StrFromInt(INT32_MIN)), "-2147483648");
-  EXPECT_EQ(S(StrFromInt(INT32_MAX)), "2147483647");
-  EXPECT_EQ(S(StrFromInt(int8_t{-128})), "-128");
-
-  struct Case { const char* text; int32_t value; };
-  const Case cases[] = {
-      {"  42", 42}, {"-7", -7}, {"", 0}, {nullptr, 0}, {"a1", 0}, {"+5", 5},
-      {"- 5", 0}, {"12abc", 12}, {"3.9", 3}, {"\t4", 0}, {"--1", 0},
-      {"4294967297", 1}, {"-2147483648", INT32_MIN}, {"2147483648", INT32_MIN},
+  const struct {
+    const char* got;
+    const char* want;
+  } cases[] = {
+      {StrLeft("123456789", 0), ""},        {StrLeft("123456789", -1), ""},
+      {StrLeft("123456789", 3), "123"},     {StrLeft("abc", 40), "abc"},
+      {StrLeft(nullptr, 4), ""},            {StrMid("123456789", 10, 1), ""},
+      {StrMid("123456789", 20, 1), ""},     {StrMid("123456789", 0, 1), "1"},
+      {StrMid("123456789", -5, 2), "12"},   {StrMid("123456789", 9, 5), "9"},
+      {StrMid("123456789", 4, 2), "45"},    {StrMid("123456789", 4, 0), ""},
+      {StrMid("123456789", 4, -2), ""},     {StrMid(nullptr, 1, 1), ""},
+      {StrRemove("123456789", "5"), "12346789"}, {StrRemove("aaa", "aa"), "a"},
+      {StrRemove("5155", "5"), "1"},        {StrRemove("AbA", "a"), "AbA"},
+      {StrRemove("", "5"), ""},             {StrRemove(nullptr, "5"), ""},
+      {StrRemove("abc", ""), "abc"},        {StrFromInt(0), "0"},
+      {StrFromInt(-12), "-12"},             {StrFromInt(INT32_MIN), "-2147483648"},
+      {StrFromInt(INT32_MAX), "2147483647"}, {StrFromInt(int8_t{-128}), "-128"},
+      {StrJoin("Solved in ", StrFromInt(1234), " ms", nullptr, "!"), "Solved in 1234 ms!"},
   };
-  for (const Case& c : cases) EXPECT_EQ(StrToInt(c.text), c.value) << S(c.text);
+  for (const auto& c : cases) EXPECT_STREQ(c.got, c.want);
+  EXPECT_GT(TempStringAreaUsed(), 0);
 }
 
-TEST(Strings, EqualTreatsNullAsEmpty) {
-  Text unset;
-  EXPECT_EQ(StrEqual(unset, ""), 1);
-  EXPECT_EQ(StrEqual(nullptr, nullptr), 1);
-  EXPECT_EQ(StrEqual("ab", "ab"), 1);
-  EXPECT_EQ(StrEqual("ab", "abc"), 0);
-  EXPECT_EQ(StrEqual("ab", "aB"), 0);
-  EXPECT_EQ(StrLen(unset), 0);
+TEST(Strings, NumericResults) {
+  const struct {
+    int32_t got, want;
+  } cases[] = {
+      {StrFind("123456789", "5", 1), 5}, {StrFind("12345678", "9", 1), 0},
+      {StrFind("123456789", "1", 10), 0},  // one past the last character
+      {StrFind("", "5", 1), 0},          {StrFind("abcabc", "bc", 3), 5},
+      {StrFind("abcabc", "bc", 0), 2},   {StrFind("abcabc", "bc", -3), 2},
+      {StrFind("aab", "ab", 1), 2},      {StrFind("abc", "abcd", 1), 0},
+      {StrFind("abc", "", 2), 2},        {StrFind("abc", "", -1), 1},
+      {StrFind("abc", "", 4), 4},        {StrFind("abc", "", 5), 0},
+      {StrFind(nullptr, "", 1), 0},      {StrFind("abc", nullptr, 1), 0},
+      {StrFind("aAa", "A", 1), 2},       {StrFind("abcab", "ab", 2), 4},
+      {StrToInt("  42"), 42},            {StrToInt("-7"), -7},
+      {StrToInt(""), 0},                 {StrToInt(nullptr), 0},
+      {StrToInt("a1"), 0},               {StrToInt("+5"), 5},
+      {StrToInt("- 5"), 0},              {StrToInt("12abc"), 12},
+      {StrToInt("3.9"), 3},              {StrToInt("\t4"), 0},
+      {StrToInt("--1"), 0},              {StrToInt("4294967297"), 1},
+      {StrToInt("-2147483648"), INT32_MIN}, {StrToInt("2147483648"), INT32_MIN},
+      {StrToInt("90"), 90},              {StrEqual(nullptr, ""), 1},
+      {StrEqual(nullptr, nullptr), 1},   {StrEqual("ab", "ab"), 1},
+      {StrEqual("ab", "abc"), 0},        {StrEqual("ab", "aB"), 0},
+      {StrLen(nullptr), 0},              {StrLen("abc"), 3},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
 }
 
-TEST(Strings, ScopePutsTopBackAndResultsOfOneStatementCoexist) {
-  ASSERT_EQ(TempStringAreaUsed(), 0);
-  {
-    TempScope scope;
-    const char* left = StrLeft("hello", 2);
-    const char* number = StrFromInt(1234);
-    const char* joined = StrJoin("Solved in ", number, " ms by ", left);
-    EXPECT_EQ(S(joined), "Solved in 1234 ms by he");
-    EXPECT_EQ(S(left), "he");
-    EXPECT_GT(TempStringAreaUsed(), 0);
-  }
-  EXPECT_EQ(TempStringAreaUsed(), 0);
-}
-
-TEST(Strings, AssignmentOwnsOneExactBlockAndSurvivesSelfReference) {
+TEST(Strings, ScopeAssignmentAndReservedOutput) {
   const int32_t before = MainHeapBlockCount();
   {
     Text candidates;
@@ -111,29 +74,27 @@ TEST(Strings, AssignmentOwnsOneExactBlockAndSurvivesSelfReference) {
       TempScope scope;
       StrAssign(candidates, StrRemove(candidates, digit));
     }
-    EXPECT_EQ(S(candidates), "234678");
+    EXPECT_EQ(TempStringAreaUsed(), 0);
+    EXPECT_STREQ(candidates, "234678");
     StrAssign(candidates, candidates.Get());  // the very same block
-    EXPECT_EQ(S(candidates), "234678");
+    EXPECT_STREQ(candidates, "234678");
     EXPECT_EQ(MainHeapBlockCount(), before + 1);
     StrSet(candidates, nullptr);
     EXPECT_EQ(candidates.Get(), nullptr);
     EXPECT_EQ(MainHeapBlockCount(), before);
     StrSet(candidates, "");
-    EXPECT_EQ(S(candidates), "");  // the empty text still has a block
+    EXPECT_STREQ(candidates, "");  // the empty text still has a block
   }
   EXPECT_EQ(MainHeapBlockCount(), before);
-  EXPECT_EQ(TempStringAreaUsed(), 0);
-}
 
-TEST(Strings, ReservedOutputIsKeptByCommit) {
   TempScope scope;
   char* out = TempReserve(32000);
   memcpy(out, "typed", 6);
   const char* kept = TempCommit(out);
   const char* after = StrFromInt(7);
-  EXPECT_EQ(S(kept), "typed");
-  EXPECT_EQ(S(after), "7");
+  EXPECT_STREQ(kept, "typed");
   EXPECT_EQ(after, kept + 6);
+  EXPECT_STREQ(after, "7");
 }
 
 // On Windows the stop shows a message box first, which waits for a person;
