@@ -1,5 +1,6 @@
-// Random starting positions: digit bounds per level, no conflicts, and the
-// number of draws each run consumes.
+// The random source, with its exact sequence from a known seed and its
+// bounds, and the random starting positions drawn from it: digit bounds per
+// level, no conflicts, and the number of draws each run consumes.
 #include <algorithm>
 #include <iterator>
 #include <vector>
@@ -10,64 +11,64 @@
 
 namespace {
 
+std::vector<uint32_t> Words(int count = 34) { return {CurrentRandomState().words, CurrentRandomState().words + count}; }
+
+TEST(Random, KnownSequenceFromSeedZeroBoundsSelfSeedingAndRemainders) {
+  SeedRandom(0);
+  EXPECT_EQ(Words(4), (std::vector<uint32_t>{0xBEB7F232u, 0x12CEB592u, 0x70F3D23Cu, 0x9B24BCEAu}));
+  EXPECT_TRUE(CurrentRandomState().p1 == 3 && CurrentRandomState().p2 == 13);
+  EXPECT_EQ(RandomStep(), 0x8B910D6160217BDFull);
+  EXPECT_EQ(RandomStep(), 0xC8AFE081ED8E05C2ull);
+  // Cell and digit draws as the generator makes them, then degenerate
+  // bounds, each of which still advances one step.
+  SeedRandom(0);
+  const int32_t draws[][2] = {{80, 44}, {8, 7},          {80, 53}, {8, 3}, {80, 19},
+                              {8, 5},   {-1, INT32_MIN}, {0, 0},   {80, 21}, {INT32_MIN, INT32_MIN}};
+  for (const auto& d : draws) EXPECT_EQ(RandomNumber(d[0]), d[1]) << "max " << d[0];
+  EXPECT_GE(RandomNumber(INT32_MAX), 0);
+  ForgetRandomSeed();
+  EXPECT_FALSE(CurrentRandomState().seeded);
+  const int32_t n = RandomNumber(8);
+  EXPECT_TRUE(CurrentRandomState().seeded && n >= 0 && n <= 8) << n;
+  const int32_t remainders[][3] = {{44, 9, 8}, {80, 9, 8}, {9, 9, 0}, {-7, 3, -1}, {7, -3, 1}};  // truncated toward zero
+  for (const auto& c : remainders) EXPECT_EQ(RemainderOf(c[0], c[1]), c[2]) << c[0] << " % " << c[1];
+}
+
 class GeneratorTest : public GridTest {
  protected:
-  void TearDown() override {
-    difficultyLevel = extraAttempts = 0;
-    GridTest::TearDown();
-  }
-
+  void TearDown() override { difficultyLevel = extraAttempts = 0, GridTest::TearDown(); }
   static int Digits() {
     int count = 0;
     for (int i = 0; i < 81; ++i) count += Cell(i / 9, i % 9).value != 0;
     return count;
-  }
-
-  // The words of the random state after `draws` steps from `seed`.
-  static std::vector<uint32_t> After(uint32_t seed, int draws) {
-    SeedRandom(seed);
-    for (int i = 0; i < draws; ++i) RandomStep();
-    return Words();
-  }
-  static std::vector<uint32_t> Words() {
-    const RandomState& s = CurrentRandomState();
-    return {std::begin(s.words), std::end(s.words)};
   }
 };
 
 TEST_F(GeneratorTest, LevelsBoundTheDigitsAndPositionsNeverConflict) {
   const int32_t attempts[] = {8, 5, 4};
   for (int32_t level = 1; level <= 3; ++level) {
-    difficultyLevel = level;
     int most = 0;
     for (uint32_t seed = 0; seed < 300; ++seed) {
       SeedRandom(seed);
+      for (int i = 0; i < 2 + 2 * attempts[level - 1]; ++i) RandomStep();
+      const std::vector<uint32_t> expected = Words();  // after exactly 2 + 2 * extraAttempts draws
+      SeedRandom(seed);
       Cell(0, 0).value = 9;  // each run starts from a reset grid
       StrSet(Cell(0, 0).candidates, "");
+      difficultyLevel = level;
       GeneratePosition();
-      ASSERT_EQ(extraAttempts, attempts[level - 1]);
-      const int digits = Digits();
-      ASSERT_GE(digits, 1);
-      ASSERT_LE(digits, 1 + extraAttempts);
-      ASSERT_TRUE(ConflictFree()) << "level " << level << " seed " << seed;
+      ASSERT_TRUE(extraAttempts == attempts[level - 1] && Words() == expected) << level << " " << seed;
+      ASSERT_TRUE(Digits() >= 1 && Digits() <= 1 + extraAttempts && ConflictFree()) << level << " " << seed;
       ASSERT_EQ(Candidates(0, 0), "123456789");
-      most = std::max(most, digits);
-      ASSERT_EQ(Words(), After(seed, 2 + 2 * extraAttempts)) << "draws from seed " << seed;
+      most = std::max(most, Digits());
     }
     EXPECT_EQ(most, 1 + attempts[level - 1]) << "the upper bound is reachable";
   }
-}
-
-TEST_F(GeneratorTest, DrawnCellsAndDigitsAndUnknownLevels) {
-  // From seed 0 the first draws are cell 44 and digit 7 + 1.
   difficultyLevel = 3;
   SeedRandom(0);
   GeneratePosition();
-  EXPECT_EQ(Cell(4, 8).value, 8);
-
-  difficultyLevel = 0;  // no settings yet and no slider event: no extra attempts
-  extraAttempts = 0;
-  SeedRandom(7);
+  EXPECT_EQ(Cell(4, 8).value, 8);       // from seed 0 the first draws are cell 44 and digit 7 + 1
+  difficultyLevel = extraAttempts = 0;  // no settings yet and no slider event: no extra attempts
   GeneratePosition();
   EXPECT_EQ(Digits(), 1);
   for (int32_t level : {2, 99, 4, -1}) {  // other levels keep the last attempts
@@ -75,11 +76,6 @@ TEST_F(GeneratorTest, DrawnCellsAndDigitsAndUnknownLevels) {
     GeneratePosition();
     EXPECT_EQ(extraAttempts, 5);
   }
-}
-
-TEST(Remainder, TruncatesTowardZero) {
-  const int32_t cases[][3] = {{44, 9, 8}, {80, 9, 8}, {9, 9, 0}, {-7, 3, -1}, {7, -3, 1}};
-  for (const auto& c : cases) EXPECT_EQ(RemainderOf(c[0], c[1]), c[2]) << c[0] << " % " << c[1];
 }
 
 }  // namespace

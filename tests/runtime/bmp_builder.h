@@ -33,9 +33,7 @@ template <typename Pixel>
 Bytes Make24(int32_t width, int32_t height, Pixel rgb) {
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
   Bytes pixels(stride * height);
-  for (int32_t row = 0; row < height; ++row) {
-    for (int32_t x = 0; x < width; ++x) Put(pixels, row * stride + x * 3, rgb(x, height - 1 - row), 3);
-  }
+  for (size_t i = 0; i < size_t(width) * height; ++i) Put(pixels, (height - 1 - i / width) * stride + i % width * 3, rgb(i % width, i / width), 3);
   return Assemble(width, height, 24, 0, {}, pixels);
 }
 

@@ -9,97 +9,53 @@ namespace {
 
 using bmp_builder::Bytes;
 
-// 26 x 26 with a full colour table and 40 bytes of run-length data (whose
-// runs the checks never read).
-Bytes Rle8() { return bmp_builder::Assemble(26, 26, 8, BMP_RLE8, std::vector<uint32_t>(256), Bytes(40, 1)); }
-Bytes Rgb24() { return bmp_builder::Make24(3, 2, [](int32_t x, int32_t y) { return 0x102030u * (x + y); }); }
+TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
+  // 26 x 26 with a full colour table and 40 bytes of run-length data (whose
+  // runs the checks never read); 3 x 2 at 24 bits, rows of 9 bytes padded to 12.
+  const Bytes rle = bmp_builder::Assemble(26, 26, 8, BMP_RLE8, std::vector<uint32_t>(256), Bytes(40, 1));
+  const Bytes rgb = bmp_builder::Make24(3, 2, [](int32_t x, int32_t y) { return 0x102030u * (x + y); });
+  BmpLayout a, b;
+  ASSERT_TRUE(BmpReadLayout(rle.data(), rle.size(), a) && BmpReadLayout(rgb.data(), SIZE_MAX, b));
+  EXPECT_EQ((std::vector<int64_t>{a.width, a.height, a.bitsPerPixel, a.compression, a.colourCount, a.pixelOffset,
+                                  a.pixelBytes, a.fileSize}),
+            (std::vector<int64_t>{26, 26, 8, BMP_RLE8, 256, 54 + 1024, 40, 54 + 1024 + 40}));
+  EXPECT_EQ((std::vector<int64_t>{b.width, b.height, b.bitsPerPixel, b.compression, b.pixelOffset, b.pixelBytes}),
+            (std::vector<int64_t>{3, 2, 24, BMP_RGB, 54, 24}));  // SIZE_MAX: bounded by its own file size
 
-TEST(BmpHeader, AcceptsRunLengthAndTrueColourFiles) {
-  BmpLayout layout;
-  const Bytes rle = Rle8();
-  ASSERT_TRUE(BmpReadLayout(rle.data(), rle.size(), layout));
-  EXPECT_EQ(layout.width, 26);
-  EXPECT_EQ(layout.height, 26);
-  EXPECT_EQ(layout.bitsPerPixel, 8);
-  EXPECT_EQ(layout.compression, BMP_RLE8);
-  EXPECT_EQ(layout.colourCount, 256u);
-  EXPECT_EQ(layout.pixelOffset, 54u + 256 * 4);
-  EXPECT_EQ(layout.pixelBytes, 40u);
-  EXPECT_EQ(layout.fileSize, rle.size());
-  Bytes rgb = Rgb24();
-  ASSERT_TRUE(BmpReadLayout(rgb.data(), SIZE_MAX, layout));  // bounded by its own file size
-  EXPECT_EQ(layout.pixelBytes, 2u * 12);                      // rows of 9 bytes padded to 12
-  bmp_builder::Put(rgb, 22, uint32_t(-2));                    // top-down
-  ASSERT_TRUE(BmpReadLayout(rgb.data(), rgb.size(), layout));
-  EXPECT_EQ(layout.height, -2);
-  EXPECT_EQ(layout.pixelBytes, 2u * 12);
-}
-
-TEST(BmpHeader, ReadsNoFurtherThanTheBytesGiven) {
   // Arrays exactly as long as the checks may look: the sanitizers catch more.
-  const uint8_t signature[] = {'B', 'M'};
-  const uint8_t tinyFileSize[] = {'B', 'M', 20, 0, 0, 0};
-  const uint8_t icon[] = {0, 0, 1, 0, 1, 0};
-  BmpLayout layout;
-  EXPECT_FALSE(BmpReadLayout(nullptr, SIZE_MAX, layout));
-  EXPECT_FALSE(BmpReadLayout(signature, sizeof signature, layout));
-  EXPECT_FALSE(BmpReadLayout(tinyFileSize, sizeof tinyFileSize, layout));
-  EXPECT_FALSE(BmpReadLayout(icon, sizeof icon, layout));
-  const Bytes rgb = Rgb24();
-  EXPECT_FALSE(BmpReadLayout(rgb.data(), rgb.size() - 1, layout));  // claims more than there is
-}
+  const uint8_t signature[] = {'B', 'M'}, tinyFileSize[] = {'B', 'M', 20, 0, 0, 0}, icon[] = {0, 0, 1, 0, 1, 0};
+  for (const auto& [bytes, size] : {std::pair<const uint8_t*, size_t>{nullptr, SIZE_MAX}, {signature, 2},
+                                    {tinyFileSize, 6}, {icon, 6}, {rgb.data(), rgb.size() - 1}}) {
+    EXPECT_FALSE(BmpReadLayout(bytes, size, a)) << size;
+  }
 
-TEST(BmpHeader, FieldsAtAndPastTheirLimits) {
+  // One field changed: the width, height and colour-table limits and past them.
   enum Base { RGB, RLE, TALL };
-  const struct {
-    const char* what;
-    Base base;
-    size_t at;
-    uint32_t value;
-    bool accepted;
-    int bytes = 4;
-  } cases[] = {
-      {"file size below the headers", RGB, 2, 53, false},
-      {"older header", RGB, 14, 12, false},
-      {"newer header", RGB, 14, 124, false},
-      {"zero width", RGB, 18, 0, false},
-      {"negative width", RGB, 18, 0xFFFFFFFD, false},
-      {"widest", RLE, 18, 4096, true},
-      {"too wide", RLE, 18, 4097, false},
-      {"zero height", RGB, 22, 0, false},
-      {"tallest", TALL, 22, 4096, true},
-      {"tallest top-down", TALL, 22, uint32_t(-4096), true},
-      {"too tall", TALL, 22, 4097, false},
-      {"too tall top-down", TALL, 22, uint32_t(-4097), false},
-      {"rows past the end", RGB, 22, 3, false},
-      {"two planes", RGB, 26, 2, false, 2},
-      {"7 bits per pixel", RGB, 28, 7, false, 2},
-      {"16 bits per pixel", RGB, 28, 16, true, 2},
-      {"32 bits per pixel", RGB, 28, 32, true, 2},
-      {"bit-field masks", RGB, 30, 3, false},
-      {"24-bit run-length", RGB, 30, BMP_RLE8, false},
-      {"24-bit RLE4", RGB, 30, BMP_RLE4, false},
-      {"true-colour table too long", RGB, 46, 257, false},
-      {"top-down run-length", RLE, 22, 0xFFFFFFE6, false},
-      {"8-bit RLE4", RLE, 30, BMP_RLE4, false},
-      {"run-length at 4 bits", RLE, 28, 4, false, 2},
-      {"colours used 0: all 256", RLE, 46, 0, true},
-      {"colours used 3", RLE, 46, 3, true},
-      {"colour table too long", RLE, 46, 257, false},
-      {"pixels inside the colour table", RLE, 10, 54 + 1024 - 1, false},
-      {"pixels at the end", RLE, 10, 54 + 1024 + 40, false},
-      {"no run-length size", RLE, 34, 0, false},
-      {"run-length size past the end", RLE, 34, 41, false},
-  };
   Bytes tall = bmp_builder::Make24(1, 4097, [](int32_t, int32_t) { return 7u; });
   bmp_builder::Put(tall, 22, 4096);  // with a row to spare
-  const Bytes bases[] = {Rgb24(), Rle8(), tall};
+  const Bytes bases[] = {rgb, rle, tall};
+  const struct { const char* what; Base base; size_t at; uint32_t value; bool accepted; int bytes = 4; } cases[] = {
+      {"file size below the headers", RGB, 2, 53, false}, {"older header", RGB, 14, 12, false},
+      {"newer header", RGB, 14, 124, false}, {"zero width", RGB, 18, 0, false},
+      {"negative width", RGB, 18, 0xFFFFFFFD, false}, {"widest", RLE, 18, 4096, true},
+      {"too wide", RLE, 18, 4097, false}, {"zero height", RGB, 22, 0, false}, {"tallest", TALL, 22, 4096, true},
+      {"tallest top-down", TALL, 22, uint32_t(-4096), true}, {"too tall", TALL, 22, 4097, false},
+      {"too tall top-down", TALL, 22, uint32_t(-4097), false}, {"rows past the end", RGB, 22, 3, false},
+      {"two planes", RGB, 26, 2, false, 2}, {"7 bits per pixel", RGB, 28, 7, false, 2},
+      {"16 bits per pixel", RGB, 28, 16, true, 2}, {"32 bits per pixel", RGB, 28, 32, true, 2},
+      {"bit-field masks", RGB, 30, 3, false}, {"24-bit run-length", RGB, 30, BMP_RLE8, false},
+      {"24-bit RLE4", RGB, 30, BMP_RLE4, false}, {"true-colour table too long", RGB, 46, 257, false},
+      {"top-down run-length", RLE, 22, 0xFFFFFFE6, false}, {"8-bit RLE4", RLE, 30, BMP_RLE4, false},
+      {"run-length at 4 bits", RLE, 28, 4, false, 2}, {"colours used 0: all 256", RLE, 46, 0, true},
+      {"colours used 3", RLE, 46, 3, true}, {"colour table too long", RLE, 46, 257, false},
+      {"pixels inside the colour table", RLE, 10, 54 + 1024 - 1, false},
+      {"pixels at the end", RLE, 10, 54 + 1024 + 40, false}, {"no run-length size", RLE, 34, 0, false},
+      {"run-length size past the end", RLE, 34, 41, false},
+  };
   for (const auto& c : cases) {
-    Bytes b = bases[c.base];
-    BmpLayout layout;
-    ASSERT_TRUE(BmpReadLayout(b.data(), b.size(), layout));
-    bmp_builder::Put(b, c.at, c.value, c.bytes);
-    EXPECT_EQ(BmpReadLayout(b.data(), b.size(), layout), c.accepted) << c.what;
+    Bytes file = bases[c.base];
+    bmp_builder::Put(file, c.at, c.value, c.bytes);
+    EXPECT_EQ(BmpReadLayout(file.data(), file.size(), a), c.accepted) << c.what;
   }
 }
 

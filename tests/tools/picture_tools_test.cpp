@@ -1,0 +1,121 @@
+// The picture tools: 24-bit and RLE8 bitmap files read back pixel for pixel
+// (the headers by the program's own checks, the runs by a strict reader of
+// the test's own), and the skin block built from the program's skin exactly
+// as the build does, unpacked again.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "gui/skin_format.h"
+#include "gui/unpack.h"
+#include "runtime/bmp_header.h"
+#include "tools/picture/bmp_write.h"
+#include "tools/picture/file_bytes.h"
+#include "tools/picture/skin_block.h"
+
+namespace {
+
+uint32_t U32(const Bytes& b, size_t at, int bytes = 4) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | b[at + i];
+  return v;
+}
+
+// Pixel i is colour(i) | 0xFF000000.
+Picture Made(int32_t width, int32_t height, uint32_t (*colour)(int32_t)) {
+  Picture picture{width, height, {}};
+  for (int32_t i = 0; i < width * height; ++i) picture.pixels.push_back(0xFF000000 | colour(i));
+  return picture;
+}
+
+// The pixels of a bitmap file as 0xFF000000 | 0xRRGGBB, rows top-down. RLE8
+// is read strictly: empty on anything the writer must never emit, such as a
+// row not ending exactly at the width, a delta, an absolute run under 3 or
+// over 254 pixels (Wine 8 misreads 255), padding not zero, bytes after the end.
+std::vector<uint32_t> Pixels(const Bytes& file) {
+  BmpLayout layout;
+  if (!BmpReadLayout(file.data(), file.size(), layout)) return {};
+  const int32_t width = layout.width;
+  std::vector<uint32_t> pixels(size_t(width) * layout.height);
+  size_t at = layout.pixelOffset;
+  if (layout.compression == BMP_RGB) {  // rows of 3-byte pixels padded to 4 bytes
+    const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0xFF000000 | U32(file, at + (layout.height - 1 - i / width) * stride + i % width * 3, 3);
+    return at + stride * layout.height == file.size() ? pixels : std::vector<uint32_t>{};
+  }
+  for (int32_t row = layout.height - 1, x = 0; row >= 0;) {
+    if (at + 2 > file.size()) return {};
+    const uint8_t count = file[at++], value = file[at++];
+    auto put = [&](uint8_t index) { pixels[size_t(row) * width + x++] = 0xFF000000 | U32(file, 54 + index * 4u); };
+    if (count > 0 && x + count <= width) {
+      for (int i = 0; i < count; ++i) put(value);
+    } else if (count == 0 && value <= 1) {  // end of line, end of bitmap
+      if (x != width || (value == 1) != (row == 0)) return {};
+      --row, x = 0;
+    } else if (count == 0 && value >= 3 && value <= 254 && x + value <= width && at + value + (value & 1) <= file.size()) {
+      for (int i = 0; i < value; ++i) put(file[at++]);
+      if ((value & 1) && file[at++] != 0) return {};
+    } else {
+      return {};
+    }
+  }
+  return at == file.size() ? pixels : std::vector<uint32_t>{};
+}
+
+TEST(Bitmap24, RowsBottomUpPaddedAtTheProgramResolution) {
+  for (int32_t width : {1, 4, 5, 7}) {
+    const Picture picture = Made(width, 3, [](int32_t i) { return uint32_t(0x102030 * i); });
+    const Bytes file = Bmp24(picture);
+    EXPECT_TRUE(Pixels(file) == picture.pixels && U32(file, 28, 2) == 24 && U32(file, 38) == 2835 && U32(file, 42) == 2835);
+  }
+}
+
+TEST(Rle8, RoundTripsThroughAStrictReader) {
+  std::mt19937 random(1962);
+  // Widths around the 255-pixel run limit and the odd/even padding of
+  // absolute runs; contents from noise to long runs.
+  for (int32_t width : {1, 2, 3, 4, 5, 254, 255, 256, 257, 511, 766}) {
+    for (int kind = 0; kind < 4; ++kind) {
+      Picture picture{width, 7, {}};
+      uint32_t colour = 0;
+      for (int32_t i = 0; i < width * 7; ++i) {
+        const uint32_t roll = random();
+        if (kind == 0 || (kind == 1 && roll % 9 == 0) || (kind == 2 && roll % 300 == 0)) colour = roll % (kind * 3 + 250);
+        if (kind == 3) colour = (roll % 5 == 0) ? roll % 200 : i % 2;  // pairs and breaks
+        picture.pixels.push_back(0xFF000000 | colour * 0x010101);
+      }
+      ASSERT_EQ(Pixels(BmpRle8(picture)), picture.pixels) << "width " << width << " kind " << kind;
+    }
+  }
+  // The shortest runs: 255 + 255 + 255 + 1; for 255 different pixels an
+  // absolute run of 254 and an encoded one of 1.
+  EXPECT_EQ(BmpRle8(Made(766, 1, [](int32_t) { return 0x336699u; })).size(), 1078u + 4 * 2 + 2);
+  EXPECT_EQ(BmpRle8(Made(255, 1, [](int32_t x) { return uint32_t(x); })).size(), 1078u + 2 + 254 + 2 + 2);
+  EXPECT_TRUE(BmpRle8(Made(257, 1, [](int32_t x) { return uint32_t(x); })).empty());  // too many colours
+}
+
+TEST(SkinBlock, ProgramSkinPacksToAtMostHalfAndUnpacksAgain) {
+  Picture picture;
+  Bytes text;
+  std::vector<SkinRun> runs;
+  ASSERT_TRUE(ReadPng(TESSEL_ART_DIR "/skin.png", picture) && ReadFileBytes(TESSEL_ART_DIR "/skin-runs.txt", text));
+  ASSERT_TRUE(SkinRunsParse(std::string(text.begin(), text.end()), runs) && SkinRunsFit(runs, 766, 579));
+  const Bytes bitmap = BmpRle8(picture), block = SkinBlockBuild(bitmap, runs);
+  EXPECT_EQ(Pixels(bitmap), picture.pixels);
+  const uint32_t size = U32(block, SKIN_PICTURE_SIZE_OFFSET), packed = U32(block, SKIN_PACKED_SIZE_OFFSET);
+  EXPECT_TRUE(block[SKIN_RUN_HEIGHT_OFFSET] == 1 && block[SKIN_PACKED_FLAG_OFFSET] == 9 && size == bitmap.size());
+  EXPECT_EQ(std::string(block.begin() + SKIN_SIGNATURE_OFFSET, block.begin() + SKIN_PICTURE_OFFSET), std::string(SKIN_SIGNATURE) + "\r\n");
+  EXPECT_LE(packed * 2, size);
+  Bytes back(size);
+  EXPECT_EQ(Unpack(block.data() + SKIN_PICTURE_OFFSET, int32_t(packed), back.data(), int32_t(size)), int32_t(size));
+  EXPECT_TRUE(back == bitmap);
+  const size_t table = SKIN_PICTURE_OFFSET + packed;
+  ASSERT_TRUE(block.size() == table + 4 + runs.size() * SKIN_RUN_SIZE && U32(block, table) == runs.size() * SKIN_RUN_SIZE);
+  for (size_t i = 0, at = table + 4; i < runs.size(); ++i, at += SKIN_RUN_SIZE) {
+    ASSERT_EQ((std::vector<int16_t>{runs[i].left, runs[i].top, runs[i].right}),
+              (std::vector<int16_t>{int16_t(U32(block, at, 2)), int16_t(U32(block, at + 2, 2)), int16_t(U32(block, at + 4, 2))}));
+  }
+}
+
+}  // namespace
