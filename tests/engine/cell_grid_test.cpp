@@ -41,9 +41,9 @@ TEST_F(EliminationTest, CandidatesAndPlacements) {
       {{}, {"00 123456789", "88 123456789"}},
       // One given narrows its row, column and box only, and keeps its text.
       {{"4"}, {"08 12356789", "80 12356789", "22 12356789", "33 123456789", "00 123456789=4"}},
-      // (4, 4) sees 1-8 and takes 9; the scan then starts again, so (4, 0),
-      // visited before the placement with candidates 12349, loses the 9 too.
-      {{"....1", "....2", "....3", "....4", "..5...678"}, {"44 9=9", "40 1234", "43 123", "55 1235678"}},
+      // (0, 4) sees 1-8 and takes 9; the scan then starts again at (0, 0), so
+      // (0, 0), visited before the placement with candidates 12349, loses the 9 too.
+      {{"..5...678", "....1", "....2", "....3", "....4"}, {"04 9=9", "00 1234", "03 34", "55 1256789"}},
       // (8, 8) sees 1-8 in its row and a 9 in its column: a contradiction.
       {{"........9", "", "", "", "", "", "", "", "12345678."}, {"88 ", "00 2345678", "78 123456"}},
   };

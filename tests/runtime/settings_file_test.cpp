@@ -57,6 +57,7 @@ TEST(SettingsFile, EveryShapeLoadsAndSaves) {
     LoadSettings();
     EXPECT_TRUE(donatedFlag == t.loaded[0] && difficultyLevel == t.loaded[1]) << donatedFlag << " " << difficultyLevel;
     EXPECT_EQ(fs::exists("sudoku.syd"), t.shape != ABSENT) << "loading made a file";
+    EXPECT_EQ(OpenFiles(), openFiles) << "loading left the file open";
     donatedFlag = t.saved[0], difficultyLevel = t.saved[1];
     SaveSettings();
     std::ifstream file(fs::is_regular_file("sudoku.syd") ? "sudoku.syd" : "", std::ios::binary);
