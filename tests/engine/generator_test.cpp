@@ -36,7 +36,7 @@ TEST(Random, KnownSequenceFromSeedZeroBoundsSelfSeedingAndRemainders) {
 
 class GeneratorTest : public GridTest {
  protected:
-  void TearDown() override { difficultyLevel = extraAttempts = 0, GridTest::TearDown(); }
+  void TearDown() override { difficultyLevel = extraAttempts = 0; GridTest::TearDown(); }
   static int Digits() {
     int count = 0;
     for (int i = 0; i < 81; ++i) count += Cell(i / 9, i % 9).value != 0;

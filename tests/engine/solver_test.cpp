@@ -7,10 +7,7 @@ namespace {
 
 using SolverTest = GridTest;
 
-int32_t Solve(int32_t startCount = 0) {
-  trialCount = startCount;
-  return SolveFrom(0, 0);
-}
+int32_t Solve(int32_t startCount = 0) { trialCount = startCount; return SolveFrom(0, 0); }
 
 const char* const EMPTY_GRID_SOLUTION[9] = {
     "123456789", "456789123", "789123456", "214365897", "365897214",

@@ -10,10 +10,7 @@
 
 namespace {
 
-struct Element {
-  int8_t value = 0;
-  Text text;
-};
+struct Element { int8_t value = 0; Text text; };
 
 TEST(Arrays, DimensioningAgainReleasesStringsAndZeroesElements) {
   const int32_t before = MainHeapBlockCount();
@@ -40,10 +37,7 @@ TEST(Arrays, DimensioningAgainReleasesStringsAndZeroesElements) {
 }
 
 TEST(NumberedTables, LookupAndGrowthRules) {
-  struct Record {
-    void* handle;
-    int32_t extra;
-  };
+  struct Record { void* handle; int32_t extra; };
   NumberedTable<Record, 10> files;
   ASSERT_TRUE(files.Create() && files.Capacity() == 10);
   for (int32_t n = 0; n < 10; ++n) *files.Slot(n) = {&files, n};

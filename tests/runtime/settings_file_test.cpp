@@ -16,16 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<char>;
 
-// Files open in this process: one left open by the settings code shows here.
-// (Windows instead refuses to remove a file still open.)
-int OpenFiles() {
-#ifdef _WIN32
-  return 0;
-#else
-  return int(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
-#endif
-}
-
 TEST(SettingsFile, EveryShapeLoadsAndSaves) {
   enum Shape { ABSENT, BYTES, FOLDER };
   // donatedFlag and difficultyLevel before loading, after it, and then saved.
@@ -48,7 +38,14 @@ TEST(SettingsFile, EveryShapeLoadsAndSaves) {
                           ("tessel-settings-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
   ASSERT_TRUE(fs::create_directory(folder) && FileLayerStart());
   fs::current_path(folder);
-  const int openFiles = OpenFiles();
+  // Files open in this process: one left open by the settings code shows here
+  // (Windows instead refuses to remove a file still open).
+#ifdef _WIN32
+  const auto OpenFiles = [] { return 0; };
+#else
+  const auto OpenFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+#endif
+  const auto openFiles = OpenFiles();
   for (const auto& t : cases) {
     SCOPED_TRACE(t.what);
     if (t.shape == BYTES) std::ofstream("sudoku.syd", std::ios::binary).write(t.before.data(), std::streamsize(t.before.size()));

@@ -4,6 +4,7 @@
 // as the build does, unpacked again.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 
@@ -23,7 +24,7 @@ uint32_t U32(const Bytes& b, size_t at, int bytes = 4) {
 }
 
 // Pixel i is colour(i) | 0xFF000000.
-Picture Made(int32_t width, int32_t height, uint32_t (*colour)(int32_t)) {
+Picture Made(int32_t width, int32_t height, const std::function<uint32_t(int32_t)>& colour) {
   Picture picture{width, height, {}};
   for (int32_t i = 0; i < width * height; ++i) picture.pixels.push_back(0xFF000000 | colour(i));
   return picture;
@@ -76,16 +77,14 @@ TEST(Rle8, RoundTripsThroughAStrictReader) {
   // Widths around the 255-pixel run limit and the odd/even padding of
   // absolute runs; contents from noise to long runs.
   for (int32_t width : {1, 2, 3, 4, 5, 254, 255, 256, 257, 511, 766}) {
-    for (int kind = 0; kind < 4; ++kind) {
-      Picture picture{width, 7, {}};
+    for (uint32_t every : {1, 9, 300, 0}) {  // a new colour at every pixel, at one in 9, one in 300; pairs and breaks
       uint32_t colour = 0;
-      for (int32_t i = 0; i < width * 7; ++i) {
+      const Picture picture = Made(width, 7, [&](int32_t i) {
         const uint32_t roll = random();
-        if (kind == 0 || (kind == 1 && roll % 9 == 0) || (kind == 2 && roll % 300 == 0)) colour = roll % (kind * 3 + 250);
-        if (kind == 3) colour = (roll % 5 == 0) ? roll % 200 : i % 2;  // pairs and breaks
-        picture.pixels.push_back(0xFF000000 | colour * 0x010101);
-      }
-      ASSERT_EQ(Pixels(BmpRle8(picture)), picture.pixels) << "width " << width << " kind " << kind;
+        if (every == 0 || roll % every == 0) colour = every == 0 && roll % 5 ? i % 2 : roll % 250;
+        return colour * 0x010101;
+      });
+      ASSERT_EQ(Pixels(BmpRle8(picture)), picture.pixels) << "width " << width << " new colour every " << every;
     }
   }
   // The shortest runs: 255 + 255 + 255 + 1; for 255 different pixels an
@@ -110,12 +109,10 @@ TEST(SkinBlock, ProgramSkinPacksToAtMostHalfAndUnpacksAgain) {
   Bytes back(size);
   EXPECT_EQ(Unpack(block.data() + SKIN_PICTURE_OFFSET, int32_t(packed), back.data(), int32_t(size)), int32_t(size));
   EXPECT_TRUE(back == bitmap);
-  const size_t table = SKIN_PICTURE_OFFSET + packed;
-  ASSERT_TRUE(block.size() == table + 4 + runs.size() * SKIN_RUN_SIZE && U32(block, table) == runs.size() * SKIN_RUN_SIZE);
-  for (size_t i = 0, at = table + 4; i < runs.size(); ++i, at += SKIN_RUN_SIZE) {
-    ASSERT_EQ((std::vector<int16_t>{runs[i].left, runs[i].top, runs[i].right}),
-              (std::vector<int16_t>{int16_t(U32(block, at, 2)), int16_t(U32(block, at + 2, 2)), int16_t(U32(block, at + 4, 2))}));
-  }
+  Bytes table;  // its length, then each run as three signed 16-bit values
+  PutLE(table, uint32_t(runs.size() * SKIN_RUN_SIZE), 4);
+  for (const SkinRun& run : runs) PutLE(table, uint16_t(run.left), 2), PutLE(table, uint16_t(run.top), 2), PutLE(table, uint16_t(run.right), 2);
+  EXPECT_TRUE(Bytes(block.begin() + SKIN_PICTURE_OFFSET + packed, block.end()) == table);
 }
 
 }  // namespace
