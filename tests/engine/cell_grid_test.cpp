@@ -52,7 +52,7 @@ TEST_F(EliminationTest, CandidatesAndPlacements) {
     EliminateCandidates();
     for (const std::string& cell : t.cells) {
       const int r = cell[0] - '0', c = cell[1] - '0', value = Cell(r, c).value;
-      EXPECT_EQ(Candidates(r, c) + (value ? "=" + std::to_string(value) : ""), cell.substr(3)) << t.rows[0];
+      EXPECT_EQ(Candidates(r, c) + (value ? std::string{'=', char('0' + value)} : ""), cell.substr(3)) << t.rows[0];
     }
   }
   Load({"53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1", "7...2...6", ".6....28.", "...419..5",
