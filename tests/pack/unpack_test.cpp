@@ -112,15 +112,16 @@ TEST(UnpackCorrupt, StreamsThatWouldOverrunOrReachBeforeTheStartAreRefused) {
       {"near match past the length", [](StreamBuilder& s) { s.Literal(1).Near(1, 3).End(); }, 2},
       {"repeat past the length", [](StreamBuilder& s) { s.Literal(1).Repeat(3).End(); }, 2},
       {"match past the length", [](StreamBuilder& s) { s.Literal(1).Match(1, 8, 2).End(); }, 2},
-      {"raw block past the length", [](StreamBuilder& s) { RawCounting(s, 256).End(); }, 2},
+      {"raw block past the length", [](StreamBuilder& s) { RawCounting(s, 256).End(); }, 255},
       {"near match before the start", [](StreamBuilder& s) { s.Near(1, 2).End(); }, 64},
       {"repeat before the start", [](StreamBuilder& s) { s.Repeat(2).End(); }, 64},
       {"short copy before the start", [](StreamBuilder& s) { s.Literal(1).ShortForm(3).End(); }, 64},
       {"match before the start", [](StreamBuilder& s) { s.Literal(1).Literal(2).Match(3, 8, 2).End(); }, 64},
       {"match at offset 0", [](StreamBuilder& s) { s.Literal(1).Match(0, 8, 2).End(); }, 64},
       {"runaway gamma", [](StreamBuilder& s) { s.Literal(1).Bits("01" + std::string(200, '1')); }, 64},
+      // 2 << 63 would wrap around to 0 and leave offset 1.
       {"runaway offset: width 63 and a high part",
-       [](StreamBuilder& s) { s.Literal(1).OffsetWidth(3, 63).Bits("01").Gamma(4).Number(1, 63).Gamma(2).End(); }, 64},
+       [](StreamBuilder& s) { s.Literal(1).OffsetWidth(3, 63).Bits("01").Gamma(5).Number(1, 63).Gamma(2).End(); }, 64},
       // A last word filled with no end token: zero bits past the source must not read as one.
       {"no end token", [](StreamBuilder& s) { s.Width8().Literal(1).ShortForm(1).ShortForm(1); }, 3},
   };

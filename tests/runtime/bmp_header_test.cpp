@@ -30,10 +30,11 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
   }
 
   // One field changed: the width, height and colour-table limits and past them.
-  enum Base { RGB, RLE, TALL };
+  enum Base { RGB, RLE, TALL, TABLE };
   Bytes tall = bmp_builder::Make24(1, 4097, [](int32_t, int32_t) { return 7u; });
-  bmp_builder::Put(tall, 22, 4096);  // with a row to spare
-  const Bytes bases[] = {rgb, rle, tall};
+  Bytes table = bmp_builder::Assemble(3, 2, 24, BMP_RGB, std::vector<uint32_t>(257), Bytes(24));
+  bmp_builder::Put(tall, 22, 4096), bmp_builder::Put(table, 46, 256);  // a row and a colour to spare
+  const Bytes bases[] = {rgb, rle, tall, table};
   const struct { const char* what; Base base; size_t at; uint32_t value; bool accepted; int bytes = 4; } cases[] = {
       {"file size below the headers", RGB, 2, 53, false}, {"older header", RGB, 14, 12, false},
       {"newer header", RGB, 14, 124, false}, {"zero width", RGB, 18, 0, false},
@@ -44,7 +45,7 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
       {"two planes", RGB, 26, 2, false, 2}, {"7 bits per pixel", RGB, 28, 7, false, 2},
       {"16 bits per pixel", RGB, 28, 16, true, 2}, {"32 bits per pixel", RGB, 28, 32, true, 2},
       {"bit-field masks", RGB, 30, 3, false}, {"24-bit run-length", RGB, 30, BMP_RLE8, false},
-      {"24-bit RLE4", RGB, 30, BMP_RLE4, false}, {"true-colour table too long", RGB, 46, 257, false},
+      {"24-bit RLE4", RGB, 30, BMP_RLE4, false}, {"true-colour table too long", TABLE, 46, 257, false},
       {"top-down run-length", RLE, 22, 0xFFFFFFE6, false}, {"8-bit RLE4", RLE, 30, BMP_RLE4, false},
       {"run-length at 4 bits", RLE, 28, 4, false, 2}, {"colours used 0: all 256", RLE, 46, 0, true},
       {"colours used 3", RLE, 46, 3, true}, {"colour table too long", RLE, 46, 257, false},
