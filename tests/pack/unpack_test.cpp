@@ -109,8 +109,8 @@ TEST(UnpackCorrupt, StreamsThatWouldOverrunOrReachBeforeTheStartAreRefused) {
   const struct { const char* what; Build build; uint32_t length; } cases[] = {
       {"literal past the length", [](StreamBuilder& s) { s.Literal(1).Literal(2).Literal(3).End(); }, 2},
       {"zero byte past the length", [](StreamBuilder& s) { s.ShortForm(1).ShortForm(1).ShortForm(1).End(); }, 2},
-      {"near match past the length", [](StreamBuilder& s) { s.Literal(1).Near(1, 3).End(); }, 2},
-      {"repeat past the length", [](StreamBuilder& s) { s.Literal(1).Repeat(3).End(); }, 2},
+      {"near match past the length", [](StreamBuilder& s) { s.Literal(1).Near(1, 2).End(); }, 2},
+      {"repeat past the length", [](StreamBuilder& s) { s.Literal(1).Repeat(2).End(); }, 2},
       {"match past the length", [](StreamBuilder& s) { s.Literal(1).Match(1, 8, 2).End(); }, 2},
       {"raw block past the length", [](StreamBuilder& s) { RawCounting(s, 256).End(); }, 255},
       {"near match before the start", [](StreamBuilder& s) { s.Near(1, 2).End(); }, 64},

@@ -44,10 +44,10 @@ TEST(NumberedTables, LookupAndGrowthRules) {
   for (int32_t n : {-1, 10, 500}) EXPECT_EQ(files.Lookup(n), nullptr) << n;
   ASSERT_TRUE(files.Slot(12) != nullptr && files.Capacity() == 22);
   for (int32_t n : {12, 21}) EXPECT_EQ(files.Lookup(n), nullptr) << "grown, not yet holding";
-  files.Clear(4), files.Clear(-1), files.Clear(22);
-  EXPECT_TRUE(files.Lookup(4) == nullptr && files.Slot(-1) == nullptr);
+  files.Clear(0), files.Clear(4), files.Clear(-1), files.Clear(22);
+  EXPECT_TRUE(files.Lookup(0) == nullptr && files.Lookup(4) == nullptr && files.Slot(-1) == nullptr);
   ASSERT_TRUE(files.Slot(777) != nullptr && files.Capacity() == 787);
-  for (int32_t n : {0, 5, 9}) EXPECT_EQ(files.Lookup(n)->extra, n) << "kept by growing";
+  for (int32_t n : {1, 5, 9}) EXPECT_EQ(files.Lookup(n)->extra, n) << "kept by growing";
   files.Release();
   NumberedTable<Record, 30, 11> images;
   ASSERT_TRUE(images.Create() && images.Capacity() == 11);

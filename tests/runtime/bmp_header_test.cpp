@@ -50,7 +50,7 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
       {"run-length at 4 bits", RLE, 28, 4, false, 2}, {"colours used 0: all 256", RLE, 46, 0, true},
       {"colours used 3", RLE, 46, 3, true}, {"colour table too long", RLE, 46, 257, false},
       {"pixels inside the colour table", RLE, 10, 54 + 1024 - 1, false},
-      {"pixels at the end", RLE, 10, 54 + 1024 + 40, false}, {"no run-length size", RLE, 34, 0, false},
+      {"pixels past the end", RLE, 10, 54 + 1024 + 41, false}, {"no run-length size", RLE, 34, 0, false},
       {"run-length size past the end", RLE, 34, 41, false},
   };
   for (const auto& c : cases) {
