@@ -31,7 +31,8 @@ TEST(Random, KnownSequenceFromSeedZeroBoundsSelfSeedingAndRemainders) {
   EXPECT_FALSE(CurrentRandomState().seeded);
   const int32_t n = RandomNumber(8);
   EXPECT_TRUE(CurrentRandomState().seeded && n >= 0 && n <= 8) << n;
-  const int32_t remainders[][3] = {{44, 9, 8}, {80, 9, 8}, {9, 9, 0}, {-7, 3, -1}, {7, -3, 1}};  // truncated toward zero
+  // Remainders of a division truncated toward zero.
+  const int32_t remainders[][3] = {{44, 9, 8}, {80, 9, 8}, {9, 9, 0}, {-7, 3, -1}, {7, -3, 1}};
   for (const auto& c : remainders) EXPECT_EQ(RemainderOf(c[0], c[1]), c[2]) << c[0] << " % " << c[1];
 }
 

@@ -16,7 +16,7 @@ class GridTest : public testing::Test {
   void TearDown() override { CellGridRelease(); EXPECT_EQ(TempStringAreaUsed(), 0); }
   // A digit 1-9 is a given, anything else empty; so are missing rows and the
   // ends of short ones.
-  static void Load(Rows& rows) {
+  static void Load(const Rows& rows) {
     ResetCells();
     for (int i = 0; i < 81; ++i) {
       const char ch = rows[i / 9] && StrLen(rows[i / 9]) > i % 9 ? rows[i / 9][i % 9] : '.';
@@ -34,9 +34,8 @@ class GridTest : public testing::Test {
     return PeerDigits(int8_t(r), int8_t(c));
   }
   static bool ConflictFree() {
-    bool free = true;
-    for (int i = 0; i < 81; ++i) free = free && !CellConflicts(int8_t(i / 9), int8_t(i % 9));
-    return free;
+    for (int i = 0; i < 81; ++i) if (CellConflicts(int8_t(i / 9), int8_t(i % 9))) return false;
+    return true;
   }
 };
 

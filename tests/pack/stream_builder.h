@@ -10,14 +10,9 @@
 
 class StreamBuilder {
  public:
-  StreamBuilder& Bits(std::string_view text) {
-    for (char c : text) if (c != ' ') bits_.push_back(c == '1');
-    return *this;
-  }
-  StreamBuilder& Number(uint64_t value, int width) {
-    for (int i = width - 1; i >= 0; i--) bits_.push_back((value >> i) & 1);
-    return *this;
-  }
+  StreamBuilder& Bits(std::string_view t) { for (char c : t) if (c != ' ') bits_.push_back(c == '1'); return *this; }
+  // v in its n lowest bits, most significant first.
+  StreamBuilder& Number(uint64_t v, int n) { for (int i = n - 1; i >= 0; i--) bits_.push_back(v >> i & 1); return *this; }
   // v >= 2: each bit below the leading one, then 1 if more follow, else 0.
   StreamBuilder& Gamma(uint64_t v) {
     for (int i = int(std::bit_width(v)) - 2; i >= 0; i--) Number(v >> i & 1, 1).Number(i > 0, 1);
@@ -29,7 +24,7 @@ class StreamBuilder {
   StreamBuilder& Literal(uint8_t byte, int width = 8) { return Bits("1").Number(byte, width); }
   StreamBuilder& ShortForm(uint32_t v) { return Bits("001").Number(v, 4); }
   StreamBuilder& Near(uint32_t offset, uint32_t length) { return Bits("000").Number(offset, 7).Number(length - 2, 2); }
-  StreamBuilder& OffsetWidth(uint32_t n, uint32_t width) { return Bits("000 0000000").Number(n, 2).Number(width, int(n + 3)); }
+  StreamBuilder& OffsetWidth(uint32_t n, uint32_t bits) { return Bits("000 0000000").Number(n, 2).Number(bits, int(n) + 3); }
   StreamBuilder& Repeat(uint32_t length) { return Bits("01").Gamma(2).Gamma(length); }
   // A new-offset match under the offset width in force; storedLength is the
   // length less its adjustment.

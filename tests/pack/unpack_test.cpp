@@ -25,7 +25,7 @@ Unpacked UnpackInto(const std::vector<uint8_t>& stream, size_t destinationSize) 
   return {Unpack(source.data(), int32_t(source.size()), out.data(), int32_t(destinationSize)), out};
 }
 
-// n bytes 0, 1, 2, ... as raw blocks (n a multiple of 256), and those bytes.
+// n bytes 0, 1, 2, ... as raw blocks (n a multiple of 256).
 StreamBuilder& RawCounting(StreamBuilder& s, uint32_t n) {
   s.RawStart();
   for (uint32_t i = 0; i < n; i++) s.Number(i & 255, 8).Number(i % 256 == 255 && i + 1 < n, i % 256 == 255);
@@ -50,7 +50,8 @@ TEST(UnpackTokens, EachTokenAsDefined) {
       {"offset width sets the low bit count", [](StreamBuilder& s) {
          s.Literal('a').Literal('b').Literal('c').OffsetWidth(1, 0).Match(2, 0, 2);  // offset = g - 3
          s.OffsetWidth(2, 20).Match(9, 20, 2).OffsetWidth(3, 40).Match(1, 40, 2); }, "abcbcbcbcabcbcbbbbbbb"},
-      {"raw blocks of 256 with a continuation bit", [](StreamBuilder& s) { RawCounting(RawCounting(s, 256), 768).Near(1, 2); },
+      {"raw blocks of 256 with a continuation bit",
+       [](StreamBuilder& s) { RawCounting(RawCounting(s, 256), 768).Near(1, 2); },
        [] { std::string bytes(1024, 0); std::iota(bytes.begin(), bytes.end(), 0); return bytes + "\xFF\xFF"; }()},
   };
   for (const auto& t : cases) {
@@ -61,22 +62,22 @@ TEST(UnpackTokens, EachTokenAsDefined) {
   }
   StreamBuilder s;  // the end token stops the stream even with words following
   EXPECT_EQ(UnpackInto(s.Literal('a').Literal('b').End().Literal('z').Literal('z').Build(4), 4).out, "ab\xAA\xAA");
-}
-
-TEST(UnpackTokens, LengthAdjustmentFollowsTheOffsetBand) {
+  // A new offset's length is stored less an amount that follows the offset's band.
   const uint32_t bands[][2] = {{1, 4}, {127, 4}, {128, 0}, {638, 0}, {639, 1}, {14334, 1}, {14335, 2},
                                {65535, 2}, {65536, 3}, {70000, 3}};
   for (const auto& [offset, adjustment] : bands) {
-    const uint32_t before = (offset + 255) / 256 * 256, length = before + 2 + adjustment;
-    StreamBuilder s;
+    const uint32_t before = (offset + 255) / 256 * 256;
+    const uint32_t length = before + 2 + adjustment;
+    s = StreamBuilder();
     const Unpacked r = UnpackInto(RawCounting(s, before).Match(offset, 8, 2).End().Build(length), length);
     ASSERT_EQ(r.written, int32_t(length)) << offset;
     for (uint32_t i = before; i < length; i++) ASSERT_EQ(r.out[i], r.out[i - offset]) << offset;
   }
 }
 
-TEST(UnpackChecksum, WordsWithAnOverlappingLastWordAndZeroMeaningNone) {
-  const uint8_t bytes[] = {1, 0, 0, 0, 2}, top[] = {0, 0, 0, 0x80};
+TEST(UnpackHeader, ChecksumWordsArgumentsAndMagic) {
+  const uint8_t bytes[] = {1, 0, 0, 0, 2};
+  const uint8_t top[] = {0, 0, 0, 0x80};
   EXPECT_EQ(PackChecksum(bytes, 4), 1u ^ (2u + 1));
   EXPECT_EQ(PackChecksum(bytes, 5), (2u + 0x02000000) ^ (0x04000000 + 1));  // bytes 1..4 last
   EXPECT_EQ(PackChecksum(top, 4), 0x80000000u ^ (1 + 1));                    // the rotation wraps
@@ -87,18 +88,16 @@ TEST(UnpackChecksum, WordsWithAnOverlappingLastWordAndZeroMeaningNone) {
   EXPECT_TRUE(UnpackInto(s.End().Build(5, 0), 5).written == 5 && UnpackInto(s.Build(5, sum), 5).written == 5);
   const Unpacked wrong = UnpackInto(s.Build(5, sum ^ 0x100), 5);
   EXPECT_TRUE(wrong.written == 0 && wrong.out == "skin!");  // refused, though written
-}
-
-TEST(UnpackCorrupt, HeaderAndArguments) {
-  const std::vector<uint8_t> good = StreamBuilder().Literal('a').End().Build(1);
+  const std::vector<uint8_t> good = StreamBuilder().Literal('a').End().Build(1);  // the header and the arguments
   std::vector<uint8_t> bad = good;
   bad[1] = 'Y';
   std::string out(4, UNTOUCHED);
-  const int32_t size = int32_t(good.size());
+  const auto size = int32_t(good.size());
   // Wrong magic, no source, no destination, a short header, a length that does not fit.
-  const struct { const void* source; int32_t size; void* destination; int32_t destinationSize; } calls[] = {
-      {bad.data(), size, out.data(), 4}, {nullptr, size, out.data(), 4}, {good.data(), size, nullptr, 4},
-      {good.data(), PACKED_HEADER_SIZE - 1, out.data(), 4}, {good.data(), size, out.data(), 0}, {good.data(), size, out.data(), -1}};
+  const struct { const void* source; void* destination; int32_t size, destinationSize; } calls[] = {
+      {bad.data(), out.data(), size, 4}, {nullptr, out.data(), size, 4}, {good.data(), nullptr, size, 4},
+      {good.data(), out.data(), PACKED_HEADER_SIZE - 1, 4}, {good.data(), out.data(), size, 0},
+      {good.data(), out.data(), size, -1}};
   for (const auto& c : calls) EXPECT_EQ(Unpack(c.source, c.size, c.destination, c.destinationSize), 0);
   EXPECT_TRUE(out == std::string(4, UNTOUCHED) && UnpackInto(good, 1).written == 1);
 }

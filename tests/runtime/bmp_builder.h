@@ -1,5 +1,6 @@
 // Small BMP files written by the tests themselves: both headers, a colour
-// table and the pixel data as given, or 24-bit rows with their padding.
+// table and the pixel data as given, 24-bit rows with their padding, or
+// 8-bit rows run-length encoded.
 #pragma once
 
 #include <algorithm>
@@ -28,13 +29,28 @@ inline Bytes Assemble(int32_t width, int32_t height, uint16_t bits, uint32_t com
   return b;
 }
 
-// rgb(x, y) gives 0xRRGGBB for column x of row y, row 0 on top.
+// rgb(x, y) gives 0xRRGGBB for column x of row y, row 0 on top; rows are
+// stored bottom-up unless topDown.
 template <typename Pixel>
-Bytes Make24(int32_t width, int32_t height, Pixel rgb) {
+Bytes Make24(int32_t width, int32_t height, Pixel rgb, bool topDown = false) {
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
   Bytes pixels(stride * height);
-  for (size_t i = 0; i < size_t(width) * height; ++i) Put(pixels, (height - 1 - i / width) * stride + i % width * 3, rgb(i % width, i / width), 3);
-  return Assemble(width, height, 24, 0, {}, pixels);
+  for (int32_t i = 0; i < width * height; ++i) {
+    Put(pixels, (topDown ? i / width : height - 1 - i / width) * stride + i % width * 3, rgb(i % width, i / width), 3);
+  }
+  return Assemble(width, topDown ? -height : height, 24, 0, {}, pixels);
+}
+
+// index(x, y) gives a pixel's palette entry, row 0 on top. Rows are stored
+// bottom-up, a run for each pixel, each row ending with 0 0, the last with 0 1.
+template <typename Index>
+Bytes MakeRle8(int32_t width, int32_t height, const std::vector<uint32_t>& palette, Index index) {
+  Bytes runs;
+  for (int32_t y = height - 1; y >= 0; --y) {
+    for (int32_t x = 0; x < width; ++x) runs.insert(runs.end(), {1, static_cast<uint8_t>(index(x, y))});
+    runs.insert(runs.end(), {0, static_cast<uint8_t>(y == 0)});
+  }
+  return Assemble(width, height, 8, 1, palette, runs);
 }
 
 }  // namespace bmp_builder

@@ -10,7 +10,7 @@
 namespace {
 
 // Results of one statement coexist in the text area until the scope ends.
-TEST(Strings, TextResults) {
+TEST(Strings, ResultsAtTheirBoundaries) {
   TempScope scope;
   const struct { const char* got; const char* want; } cases[] = {
       {StrLeft("123456789", 0), ""}, {StrLeft("123456789", -1), ""}, {StrLeft("123456789", 3), "123"},
@@ -24,10 +24,7 @@ TEST(Strings, TextResults) {
       {StrJoin("Solved in ", StrFromInt(1234), " ms", nullptr, "!"), "Solved in 1234 ms!"},
   };
   for (const auto& c : cases) EXPECT_STREQ(c.got, c.want);
-}
-
-TEST(Strings, NumericResults) {
-  const struct { int32_t got, want; } cases[] = {
+  const struct { int32_t got, want; } numbers[] = {
       {StrFind("123456789", "5", 1), 5}, {StrFind("12345678", "9", 1), 0}, {StrFind("123456789", "1", 10), 0},
       {StrFind("", "5", 1), 0}, {StrFind("abcabc", "bc", 3), 5}, {StrFind("abcabc", "bc", 0), 2},
       {StrFind("abcabc", "bc", -3), 2}, {StrFind("aab", "ab", 1), 2}, {StrFind("abc", "abcd", 1), 0},
@@ -40,7 +37,7 @@ TEST(Strings, NumericResults) {
       {StrEqual(nullptr, ""), 1}, {StrEqual(nullptr, nullptr), 1}, {StrEqual("ab", "ab"), 1},
       {StrEqual("ab", "abc"), 0}, {StrEqual("ab", "aB"), 0}, {StrLen(nullptr), 0}, {StrLen("abc"), 3},
   };
-  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
+  for (size_t i = 0; i < std::size(numbers); ++i) EXPECT_EQ(numbers[i].got, numbers[i].want) << "case " << i;
 }
 
 TEST(Strings, ScopeAssignmentAndReservedOutput) {
