@@ -12,7 +12,7 @@ using Rows = const char* const[9];
 
 class GridTest : public testing::Test {
  protected:
-  void SetUp() override { CellGridCreate(), ResetCells(); }
+  void SetUp() override { CellGridCreate(); ResetCells(); }
   void TearDown() override { CellGridRelease(); EXPECT_EQ(TempStringAreaUsed(), 0); }
   // A digit 1-9 is a given, anything else empty; so are missing rows and the
   // ends of short ones.
