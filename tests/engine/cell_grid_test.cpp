@@ -21,6 +21,8 @@ TEST_F(CellGridTest, PeerDigitsFullnessAndConflicts) {
     for (const char* p = t.placed; *p; p += p[3] ? 4 : 3) Cell(p[0] - '0', p[1] - '0').value = int8_t(p[2] - '0');
     EXPECT_EQ(Peers(t.r, t.c), t.peers) << t.placed << " at " << t.r << t.c;
   }
+  Cell(0, 1).value = -12, Cell(0, 2).value = 10;  // no digits, but written as they are
+  EXPECT_EQ(Peers(0, 0), "-1210");
   ResetCells();
   EXPECT_TRUE(GridFull() == 0 && ConflictFree() && Candidates(8, 8) == "123456789");
   Load(SOLVED);

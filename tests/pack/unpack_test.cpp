@@ -49,7 +49,8 @@ TEST(UnpackTokens, EachTokenAsDefined) {
          s.Literal('a').Repeat(3).Literal('b').Literal('c').Near(3, 2).ShortForm(5).Repeat(4); }, "aaaabcabbabba"},
       {"offset width sets the low bit count", [](StreamBuilder& s) {
          s.Literal('a').Literal('b').Literal('c').OffsetWidth(1, 0).Match(2, 0, 2);  // offset = g - 3
-         s.OffsetWidth(2, 20).Match(9, 20, 2).OffsetWidth(3, 40).Match(1, 40, 2); }, "abcbcbcbcabcbcbbbbbbb"},
+         s.OffsetWidth(2, 20).Match(9, 20, 2).OffsetWidth(3, 40).Match(1, 40, 2).OffsetWidth(3, 32).Match(12, 32, 2); },
+       "abcbcbcbcabcbcbbbbbbbabcbcb"},
       {"raw blocks of 256 with a continuation bit",
        [](StreamBuilder& s) { RawCounting(RawCounting(s, 256), 768).Near(1, 2); },
        [] { std::string bytes(1024, 0); std::iota(bytes.begin(), bytes.end(), 0); return bytes + "\xFF\xFF"; }()},

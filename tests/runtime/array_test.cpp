@@ -42,7 +42,7 @@ TEST(NumberedTablesAndMemoryBlocks, LookupGrowthZeroingAndCopies) {
   ASSERT_TRUE(files.Create() && files.Capacity() == 10);
   for (int32_t n = 0; n < 10; ++n) *files.Slot(n) = {&files, n};
   for (int32_t n : {-1, 10, 500}) EXPECT_EQ(files.Lookup(n), nullptr) << n;
-  ASSERT_TRUE(files.Slot(12) != nullptr && files.Capacity() == 22);
+  ASSERT_TRUE(files.Lookup(0)->extra == 0 && files.Slot(12) != nullptr && files.Capacity() == 22);
   for (int32_t n : {12, 21}) EXPECT_EQ(files.Lookup(n), nullptr) << "grown, not yet holding";
   files.Clear(0), files.Clear(4), files.Clear(-1), files.Clear(22);
   EXPECT_TRUE(files.Lookup(0) == nullptr && files.Lookup(4) == nullptr && files.Slot(-1) == nullptr);

@@ -33,7 +33,7 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
   enum Base { RGB, RLE, TALL, TABLE };
   Bytes tall = bmp_builder::Make24(1, 4097, [](int32_t, int32_t) { return 7u; });
   Bytes table = bmp_builder::Assemble(3, 2, 24, BMP_RGB, std::vector<uint32_t>(257), Bytes(24));
-  bmp_builder::Put(tall, 22, 4096), bmp_builder::Put(table, 46, 256);  // a row and a colour to spare
+  bmp_builder::Put(tall, 22, 4096), bmp_builder::Put(table, 46, 0);  // a row to spare; room for 257 colours
   const Bytes bases[] = {rgb, rle, tall, table};
   const struct { const char* what; size_t at; uint32_t value; Base base; bool accepted; } cases[] = {
       {"file size below the headers", 2, 53, RGB, false}, {"older header", 14, 12, RGB, false},
@@ -44,18 +44,20 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
       {"too tall top-down", 22, uint32_t(-4097), TALL, false}, {"rows past the end", 22, 3, RGB, false},
       {"two planes", 26, 2, RGB, false}, {"7 bits per pixel", 28, 7, RGB, false},
       {"16 bits per pixel", 28, 16, RGB, true}, {"32 bits per pixel", 28, 32, RGB, true},
-      {"bit-field masks", 30, 3, RGB, false}, {"24-bit run-length", 30, BMP_RLE8, RGB, false},
+      {"bit-field masks", 30, 3, RLE, false}, {"24-bit run-length", 30, BMP_RLE8, RGB, false},
       {"24-bit RLE4", 30, BMP_RLE4, RGB, false}, {"true-colour table too long", 46, 257, TABLE, false},
       {"top-down run-length", 22, 0xFFFFFFE6, RLE, false}, {"8-bit RLE4", 30, BMP_RLE4, RLE, false},
       {"run-length at 4 bits", 28, 4, RLE, false}, {"colours used 0: all 256", 46, 0, RLE, true},
       {"colours used 3", 46, 3, RLE, true}, {"colour table too long", 46, 257, RLE, false},
       {"pixels inside the colour table", 10, 54 + 1024 - 1, RLE, false},
       {"pixels past the end", 10, 54 + 1024 + 41, RLE, false}, {"no run-length size", 34, 0, RLE, false},
-      {"run-length size past the end", 34, 41, RLE, false},
+      {"run-length size past the end", 34, 41, RLE, false}, {"run-length of one row", 22, 1, RLE, true},
+      {"8 bits", 28, 8, TABLE, true}, {"4 bits", 28, 4, TABLE, true}, {"1 bit", 28, 1, TABLE, true},
+      {"no BM", 0, 'X', RGB, false},
   };
   for (const auto& c : cases) {
     Bytes file = bases[c.base];
-    bmp_builder::Put(file, c.at, c.value, c.at == 26 || c.at == 28 ? 2 : 4);  // planes and bits: 16-bit
+    bmp_builder::Put(file, c.at, c.value, c.at == 0 ? 1 : c.at == 26 || c.at == 28 ? 2 : 4);  // planes, bits: 16-bit
     EXPECT_EQ(BmpReadLayout(file.data(), file.size(), a), c.accepted) << c.what;
   }
 }

@@ -14,7 +14,7 @@ TEST(Strings, ResultsAtTheirBoundaries) {
   TempScope scope;
   const struct { const char* got; const char* want; } cases[] = {
       {StrLeft("123456789", 0), ""}, {StrLeft("123456789", -1), ""}, {StrLeft("123456789", 3), "123"},
-      {StrLeft("abc", 40), "abc"}, {StrLeft(nullptr, 4), ""}, {StrMid("123456789", 10, 1), ""},
+      {StrLeft("abc", 40), "abc"}, {StrLeft(nullptr, 4), ""}, {StrMid("123456789", 20, 1), ""},
       {StrMid("123456789", 0, 1), "1"}, {StrMid("123456789", -5, 2), "12"}, {StrMid("123456789", 9, 5), "9"},
       {StrMid("123456789", 4, 2), "45"}, {StrMid("123456789", 4, 0), ""}, {StrMid("123456789", 4, -2), ""},
       {StrMid(nullptr, 1, 1), ""}, {StrRemove("123456789", "5"), "12346789"}, {StrRemove("aaa", "aa"), "a"},
@@ -57,12 +57,14 @@ TEST(Strings, ScopeAssignmentAndReservedOutput) {
     EXPECT_STREQ(candidates, "");  // the empty text still has a block
   }
   EXPECT_EQ(MainHeapBlockCount(), before);
+  // A text typed into all the room but 5 bytes, then texts that need exactly those.
   TempScope scope;
-  char* out = TempReserve(32000);
-  memcpy(out, "typed", 6);
-  const char* kept = TempCommit(out);
-  EXPECT_STREQ(kept, "typed");
-  EXPECT_EQ(StrFromInt(7), kept + 6);
+  const int32_t room = TEMP_STRING_AREA_SIZE - TempStringAreaUsed();
+  char* typed = TempReserve(room);
+  memset(typed, 'x', size_t(room) - 6);
+  typed[room - 6] = '\0';
+  EXPECT_TRUE(StrLen(TempCommit(typed)) == room - 6 && StrEqual(StrRemove("1234", "4"), "123") &&
+              StrEqual(StrLeft("x", 0), "") && TempStringAreaUsed() == TEMP_STRING_AREA_SIZE);
 }
 
 // On Windows the stop shows a message box first, which waits for a person;

