@@ -7,9 +7,6 @@
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  if (!MainHeapCreate() || !ObjectHeapCreate() || !MemoryBlockHeapCreate() ||
-      !TempStringAreaCreate()) {
-    return 2;
-  }
-  return RUN_ALL_TESTS();
+  const bool ready = MainHeapCreate() && ObjectHeapCreate() && MemoryBlockHeapCreate() && TempStringAreaCreate();
+  return ready ? RUN_ALL_TESTS() : 2;
 }

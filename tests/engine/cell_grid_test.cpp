@@ -1,135 +1,66 @@
 // The grid, the peer digits and candidate elimination.
+#include <vector>
+
 #include "engine/elimination.h"
 #include "tests/engine/grid_fixture.h"
 
 namespace {
 
-const char* const SOLVED[9] = {
-    "534678912", "672195348", "198342567", "859761423", "426853791",
-    "713924856", "961537284", "287419635", "345286179",
-};
-
 using CellGridTest = GridTest;
 using EliminationTest = GridTest;
 
-TEST_F(CellGridTest, ResetFillsCandidatesAndEmptyGridHasNoPeers) {
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) {
-      ASSERT_EQ(Candidates(r, c), "123456789");
-      ASSERT_EQ(Peers(r, c), "");
-    }
+TEST_F(CellGridTest, PeerDigitsFullnessAndConflicts) {
+  // Digits placed as "row column digit" triples, and the peers of one cell.
+  const struct { const char* placed; int r, c; const char* peers; } cases[] = {
+      {"", 8, 8, ""}, {"045 405", 0, 0, "55"}, {"117", 0, 0, "7"}, {"117", 1, 5, "7"},
+      {"117", 0, 1, "7"},  // column and box: reported once
+      {"117", 1, 1, ""}, {"117", 5, 5, ""}, {"421 842 333 554 049", 4, 4, "19234"}, {"878 689 666 777", 8, 8, "8967"},
+  };
+  for (const auto& t : cases) {
+    ResetCells();
+    for (const char* p = t.placed; *p; p += p[3] ? 4 : 3) Cell(p[0] - '0', p[1] - '0').value = int8_t(p[2] - '0');
+    EXPECT_EQ(Peers(t.r, t.c), t.peers) << t.placed << " at " << t.r << t.c;
   }
-  EXPECT_EQ(GridFull(), 0);
-  EXPECT_TRUE(ConflictFree());
-}
-
-TEST_F(CellGridTest, PeerDigitsVisitRowThenColumnThenRestOfBox) {
-  Cell(0, 4).value = 5;
-  Cell(4, 0).value = 5;
-  EXPECT_EQ(Peers(0, 0), "55");
-
+  Cell(0, 1).value = -12, Cell(0, 2).value = 10;  // no digits, but written as they are
+  EXPECT_EQ(Peers(0, 0), "-1210");
   ResetCells();
-  Cell(1, 1).value = 7;
-  EXPECT_EQ(Peers(0, 0), "7");
-  EXPECT_EQ(Peers(1, 5), "7");
-  EXPECT_EQ(Peers(0, 1), "7");
-  EXPECT_EQ(Peers(1, 1), "");
-  EXPECT_EQ(Peers(5, 5), "");
-
-  ResetCells();
-  Cell(4, 2).value = 1;  // row
-  Cell(8, 4).value = 2;  // column
-  Cell(3, 3).value = 3;  // box only
-  Cell(5, 5).value = 4;  // box only, later in the box
-  Cell(0, 4).value = 9;  // column, before the row cell in grid order
-  EXPECT_EQ(Peers(4, 4), "19234");
-}
-
-TEST_F(CellGridTest, SolvedGridIsFullWithTwentyPeersAndNoConflicts) {
+  EXPECT_TRUE(GridFull() == 0 && ConflictFree() && Candidates(8, 8) == "123456789");
   Load(SOLVED);
-  EXPECT_EQ(GridFull(), 1);
-  EXPECT_TRUE(ConflictFree());
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) ASSERT_EQ(Peers(r, c).size(), 20u);
-  }
+  EXPECT_TRUE(GridFull() == 1 && ConflictFree());
+  for (int i = 0; i < 81; ++i) ASSERT_EQ(Peers(i / 9, i % 9).size(), 20u) << i;
   Cell(8, 8).value = 0;
-  EXPECT_EQ(GridFull(), 0);
+  EXPECT_TRUE(GridFull() == 0 && !CellConflicts(8, 8));  // empty cells never conflict
+  Cell(8, 8).value = 5;                                  // as (8, 2) and (7, 8) hold
+  EXPECT_TRUE(CellConflicts(8, 8) && CellConflicts(7, 8) && !CellConflicts(6, 6));
 }
 
-TEST_F(CellGridTest, ConflictsMarkBothCellsOfARepeatedDigit) {
-  Cell(2, 1).value = 6;
-  Cell(2, 7).value = 6;
-  Cell(3, 1).value = 4;
-  EXPECT_TRUE(CellConflicts(2, 1));
-  EXPECT_TRUE(CellConflicts(2, 7));
-  EXPECT_FALSE(CellConflicts(3, 1));
-  EXPECT_FALSE(CellConflicts(0, 0));  // empty cells never conflict
-}
-
-TEST_F(EliminationTest, EmptyGridKeepsAllCandidates) {
-  EliminateCandidates();
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) ASSERT_EQ(Candidates(r, c), "123456789");
-  }
-}
-
-TEST_F(EliminationTest, OneGivenNarrowsItsPeersOnly) {
-  Cell(0, 0).value = 4;
-  EliminateCandidates();
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) {
-      if (r == 0 && c == 0) continue;
-      bool peer = r == 0 || c == 0 || (r < 3 && c < 3);
-      ASSERT_EQ(Candidates(r, c), peer ? "12356789" : "123456789") << r << c;
-      ASSERT_EQ(Cell(r, c).value, 0);
+// After elimination: the candidates of some cells and their digits (0: empty).
+TEST_F(EliminationTest, CandidatesAndPlacements) {
+  const struct { Rows rows; std::vector<std::string> cells; } cases[] = {
+      {{}, {"00 123456789 0", "88 123456789 0"}},
+      // One given narrows its row, column and box only, and keeps its text.
+      {{"4"}, {"08 12356789 0", "80 12356789 0", "22 12356789 0", "33 123456789 0", "00 123456789 4"}},
+      // (0, 4) sees 1-8 and takes 9; the scan then starts again at (0, 0), so
+      // (0, 0), visited before the placement with candidates 12349, loses the 9 too.
+      {{"..5...678", "....1", "....2", "....3", "....4"}, {"04 9 9", "00 1234 0", "03 34 0", "55 1256789 0"}},
+      // (8, 8) sees 1-8 in its row and a 9 in its column: a contradiction.
+      {{"........9", "", "", "", "", "", "", "", "12345678."}, {"88  0", "00 2345678 0", "78 123456 0"}},
+  };
+  for (const auto& t : cases) {
+    Load(t.rows);
+    EliminateCandidates();
+    for (const std::string& cell : t.cells) {
+      const int r = cell[0] - '0';
+      const int c = cell[1] - '0';
+      EXPECT_EQ(Candidates(r, c) + " " + char('0' + Cell(r, c).value), cell.substr(3)) << t.rows[0];
     }
   }
-  EXPECT_EQ(Candidates(0, 0), "123456789");  // givens keep their text
-}
-
-TEST_F(EliminationTest, SingleCandidateIsPlacedAndEarlierCellsRevisited) {
-  // (4, 4) sees 1-8 and takes 9; the scan then starts again, so (4, 0),
-  // visited before the placement with candidates 12349, loses the 9 too.
-  const char* const rows[9] = {
-      "....1....", "....2....", "....3....", "....4....", "..5...678",
-      ".........", ".........", ".........", ".........",
-  };
-  Load(rows);
-  EliminateCandidates();
-  EXPECT_EQ(Cell(4, 4).value, 9);
-  EXPECT_EQ(Candidates(4, 4), "9");
-  EXPECT_EQ(Candidates(4, 0), "1234");
-  EXPECT_EQ(Candidates(4, 3), "123");
-}
-
-TEST_F(EliminationTest, PuzzleOfSinglesIsFilledCompletely) {
-  const char* const puzzle[9] = {
-      "53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1",
-      "7...2...6", ".6....28.", "...419..5", "....8..79",
-  };
-  Load(puzzle);
-  EliminateCandidates();
-  EXPECT_EQ(GridFull(), 1);
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), SOLVED[r]);
-
-  EliminateCandidates();  // a second call changes nothing
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), SOLVED[r]);
-}
-
-TEST_F(EliminationTest, ContradictionLeavesAnEmptyCandidateText) {
-  // (8, 8) sees 1-8 in its row and a 9 in its column.
-  const char* const rows[9] = {
-      "........9", ".........", ".........", ".........", ".........",
-      ".........", ".........", ".........", "12345678.",
-  };
-  Load(rows);
-  EliminateCandidates();
-  EXPECT_EQ(Cell(8, 8).value, 0);
-  EXPECT_EQ(Candidates(8, 8), "");
-  std::string before[9];
-  for (int r = 0; r < 9; ++r) before[r] = Row(r);
-  EliminateCandidates();
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), before[r]);
+  Load({"53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1", "7...2...6", ".6....28.", "...419..5",
+        "....8..79"});
+  for (int round = 0; round < 2; ++round) {  // singles fill it completely, and then change nothing
+    EliminateCandidates();
+    for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), SOLVED[r]);
+  }
 }
 
 }  // namespace

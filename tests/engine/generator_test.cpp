@@ -1,7 +1,9 @@
-// Random starting positions: digit bounds per level, no conflicts, and the
-// number of draws each run consumes.
+// The random source, with its exact sequence from a known seed and its
+// bounds, and the random starting positions drawn from it: digit bounds per
+// level, no conflicts, and the number of draws each run consumes.
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "engine/generator.h"
 #include "engine/random.h"
@@ -9,100 +11,67 @@
 
 namespace {
 
+std::vector<uint32_t> Words(int count = 34) { return {CurrentRandomState().words, CurrentRandomState().words + count}; }
+
+TEST(Random, KnownSequenceFromSeedZeroBoundsSelfSeedingAndRemainders) {
+  SeedRandom(0);
+  EXPECT_EQ(Words(4), (std::vector<uint32_t>{0xBEB7F232u, 0x12CEB592u, 0x70F3D23Cu, 0x9B24BCEAu}));
+  EXPECT_EQ(RandomStep(), 0x8B910D6160217BDFull);
+  // Cell and digit draws as the generator makes them, then degenerate
+  // bounds, each of which still advances one step.
+  SeedRandom(0);
+  const int32_t draws[][2] = {{80, 44}, {8, 7},          {80, 53}, {8, 3}, {80, 19},
+                              {8, 5},   {-1, INT32_MIN}, {0, 0},   {80, 21}, {INT32_MIN, INT32_MIN}};
+  for (const auto& d : draws) EXPECT_EQ(RandomNumber(d[0]), d[1]) << "max " << d[0];
+  // The widest bound where the low word's carry decides: the third draw.
+  for (int32_t expected : {2014575439, 950091354, 1241824310}) EXPECT_EQ(RandomNumber(INT32_MAX - 1), expected);
+  ForgetRandomSeed();
+  EXPECT_FALSE(CurrentRandomState().seeded);
+  EXPECT_TRUE(RandomNumber(8) <= 8 && CurrentRandomState().seeded);  // seeded by the first draw
+  // Remainders of a division truncated toward zero.
+  const int32_t remainders[][3] = {{44, 9, 8}, {80, 9, 8}, {9, 9, 0}, {-7, 3, -1}, {7, -3, 1}};
+  for (const auto& c : remainders) EXPECT_EQ(RemainderOf(c[0], c[1]), c[2]) << c[0] << " % " << c[1];
+}
+
 class GeneratorTest : public GridTest {
  protected:
-  void TearDown() override {
-    difficultyLevel = 0;
-    extraAttempts = 0;
-    GridTest::TearDown();
-  }
-
+  void TearDown() override { difficultyLevel = extraAttempts = 0; GridTest::TearDown(); }
   static int Digits() {
     int count = 0;
-    for (int r = 0; r < 9; ++r) {
-      for (int c = 0; c < 9; ++c) count += Cell(r, c).value != 0;
-    }
+    for (int i = 0; i < 81; ++i) count += Cell(i / 9, i % 9).value != 0;
     return count;
-  }
-
-  // The state after `draws` steps from `seed`, for comparing with a run.
-  static RandomState After(uint32_t seed, int draws) {
-    SeedRandom(seed);
-    for (int i = 0; i < draws; ++i) RandomStep();
-    return CurrentRandomState();
-  }
-
-  // Member by member: the padding bytes of a copied state are unspecified.
-  static bool SameState(const RandomState& a, const RandomState& b) {
-    return std::equal(std::begin(a.words), std::end(a.words), std::begin(b.words)) &&
-           a.p1 == b.p1 && a.p2 == b.p2 && a.seeded == b.seeded;
   }
 };
 
 TEST_F(GeneratorTest, LevelsBoundTheDigitsAndPositionsNeverConflict) {
   const int32_t attempts[] = {8, 5, 4};
   for (int32_t level = 1; level <= 3; ++level) {
-    difficultyLevel = level;
     int most = 0;
-    for (uint32_t seed = 0; seed < 400; ++seed) {
+    for (uint32_t seed = 0; seed < 300; ++seed) {
       SeedRandom(seed);
+      for (int i = 0; i < 2 + 2 * attempts[level - 1]; ++i) RandomStep();
+      const std::vector<uint32_t> expected = Words();  // after exactly 2 + 2 * extraAttempts draws
+      SeedRandom(seed);  // each run starts from a reset grid: the last run's digits are gone
+      difficultyLevel = level;
       GeneratePosition();
-      ASSERT_EQ(extraAttempts, attempts[level - 1]);
-      int digits = Digits();
-      ASSERT_GE(digits, 1);
-      ASSERT_LE(digits, 1 + extraAttempts);
-      ASSERT_TRUE(ConflictFree()) << "level " << level << " seed " << seed;
-      most = std::max(most, digits);
-      // Exactly 2 + 2 * extraAttempts draws.
-      RandomState expected = After(seed, 2 + 2 * extraAttempts);
-      SeedRandom(seed);
-      GeneratePosition();
-      ASSERT_TRUE(SameState(expected, CurrentRandomState()));
+      ASSERT_TRUE(extraAttempts == attempts[level - 1] && Words() == expected) << level << " " << seed;
+      ASSERT_TRUE(Digits() >= 1 && Digits() <= 1 + extraAttempts && ConflictFree()) << level << " " << seed;
+      most = std::max(most, Digits());
     }
     EXPECT_EQ(most, 1 + attempts[level - 1]) << "the upper bound is reachable";
   }
-}
-
-TEST_F(GeneratorTest, FirstPlacementFollowsTheDrawnCellAndDigit) {
-  // From seed 0 the first draws are cell 44 and digit 7 + 1.
   difficultyLevel = 3;
   SeedRandom(0);
   GeneratePosition();
-  EXPECT_EQ(Cell(4, 8).value, 8);
-}
-
-TEST_F(GeneratorTest, UnknownLevelKeepsThePreviousAttempts) {
-  difficultyLevel = 0;  // no settings yet and no slider event
-  extraAttempts = 0;
-  SeedRandom(7);
+  EXPECT_EQ(Cell(4, 8).value, 8);       // from seed 0 the first draws are cell 44 and digit 7 + 1
+  difficultyLevel = extraAttempts = 0;  // no settings yet and no slider event: no extra attempts
   GeneratePosition();
   EXPECT_EQ(Digits(), 1);
-  EXPECT_EQ(extraAttempts, 0);
-
-  difficultyLevel = 2;
-  GeneratePosition();
-  difficultyLevel = 99;
-  GeneratePosition();
-  EXPECT_EQ(extraAttempts, 5);
-  EXPECT_LE(Digits(), 6);
-}
-
-TEST_F(GeneratorTest, EachRunStartsFromAResetGrid) {
-  difficultyLevel = 1;
-  Cell(0, 0).value = 9;
-  StrSet(Cell(0, 0).candidates, "");
-  SeedRandom(3);
-  GeneratePosition();
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) ASSERT_EQ(Candidates(r, c), "123456789");
+  for (int32_t level : {2, 99, 4, -1}) {  // other levels keep the last attempts
+    difficultyLevel = level;
+    GeneratePosition();
+    EXPECT_EQ(extraAttempts, 5);
   }
-}
-
-TEST(Remainder, TruncatesTowardZero) {
-  EXPECT_EQ(RemainderOf(44, 9), 8);
-  EXPECT_EQ(RemainderOf(80, 9), 8);
-  EXPECT_EQ(RemainderOf(-7, 3), -1);
-  EXPECT_EQ(RemainderOf(7, -3), 1);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // A freshly dimensioned and reset grid for each engine test, with helpers to
-// load positions and read rows back.
+// load positions and read rows, candidates and peers back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,50 +8,37 @@
 
 #include "engine/cell_grid.h"
 
+using Rows = const char* const[9];
+
 class GridTest : public testing::Test {
  protected:
-  void SetUp() override {
-    CellGridCreate();
+  void SetUp() override { CellGridCreate(); ResetCells(); }
+  void TearDown() override { CellGridRelease(); EXPECT_EQ(TempStringAreaUsed(), 0); }
+  // A digit 1-9 is a given, anything else empty; so are missing rows and the
+  // ends of short ones.
+  static void Load(const Rows& rows) {
     ResetCells();
-  }
-  void TearDown() override {
-    CellGridRelease();
-    EXPECT_EQ(TempStringAreaUsed(), 0);
-  }
-
-  // Nine texts of nine characters; a digit 1-9 is a given, anything else empty.
-  static void Load(const char* const (&rows)[9]) {
-    for (int r = 0; r < 9; ++r) {
-      for (int c = 0; c < 9; ++c) {
-        char ch = rows[r][c];
-        Cell(r, c).value = static_cast<int8_t>(ch >= '1' && ch <= '9' ? ch - '0' : 0);
-      }
+    for (int i = 0; i < 81; ++i) {
+      const char ch = rows[i / 9] && StrLen(rows[i / 9]) > i % 9 ? rows[i / 9][i % 9] : '.';
+      Cell(i / 9, i % 9).value = int8_t(ch > '0' ? ch - '0' : 0);
     }
   }
-
   static std::string Row(int r) {
     std::string text;
-    for (int c = 0; c < 9; ++c) text += static_cast<char>('0' + Cell(r, c).value);
+    for (int c = 0; c < 9; ++c) text += char('0' + Cell(r, c).value);
     return text;
   }
-
-  static std::string Candidates(int r, int c) {
-    const char* text = Cell(r, c).candidates;
-    return text ? text : "";
-  }
-
+  static std::string Candidates(int r, int c) { return Cell(r, c).candidates ? Cell(r, c).candidates : ""; }
   static std::string Peers(int r, int c) {
     TempScope scope;
-    return PeerDigits(static_cast<int8_t>(r), static_cast<int8_t>(c));
+    return PeerDigits(int8_t(r), int8_t(c));
   }
-
-  // Every filled cell free of conflicts.
   static bool ConflictFree() {
-    for (int r = 0; r < 9; ++r) {
-      for (int c = 0; c < 9; ++c) {
-        if (CellConflicts(static_cast<int8_t>(r), static_cast<int8_t>(c))) return false;
-      }
-    }
+    for (int i = 0; i < 81; ++i) if (CellConflicts(int8_t(i / 9), int8_t(i % 9))) return false;
     return true;
   }
 };
+
+// A completed grid, reached from its puzzle by single candidates alone.
+inline Rows SOLVED = {"534678912", "672195348", "198342567", "859761423", "426853791",
+                      "713924856", "961537284", "287419635", "345286179"};

@@ -7,21 +7,46 @@ namespace {
 
 using SolverTest = GridTest;
 
-int32_t Solve(int32_t startCount = 0) {
-  trialCount = startCount;
-  return SolveFrom(0, 0);
-}
+int32_t Solve(int32_t startCount = 0) { trialCount = startCount; return SolveFrom(0, 0); }
 
 const char* const EMPTY_GRID_SOLUTION[9] = {
     "123456789", "456789123", "789123456", "214365897", "365897214",
     "897214365", "531642978", "642978531", "978531642",
 };
 
-TEST_F(SolverTest, EmptyGridGivesTheFirstSolutionInRowOrder) {
-  EXPECT_EQ(Solve(), 1);
-  EXPECT_EQ(trialCount, 391);
-  for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), EMPTY_GRID_SOLUTION[r]);
-  EXPECT_EQ(GridFull(), 1);
+// Each position is eliminated first when asked, then searched from (0, 0);
+// rows missing after the search are empty.
+TEST_F(SolverTest, ResultTriesAndTheGridLeftBehind) {
+  const struct { const char* what; Rows rows; bool eliminate; int32_t result, tries; Rows after; } cases[] = {
+      {"empty grid: the first solution in row order", {}, false, 1, 391,
+       {"123456789", "456789123", "789123456", "214365897", "365897214", "897214365", "531642978", "642978531",
+        "978531642"}},
+      // The limit fires on the 30000th try; each caller on the way out then
+      // counts its own try, and the current path stays in the grid.
+      {"row 8 holding 1-8 and a 9 at (0, 8): hopeless", {"........9", "", "", "", "", "", "", "", "12345678."},
+       true, 2, 30062,
+       {"214365879", "356789124", "789124356", "431298567", "572613948", "698547213", "845972631", "900000000",
+        "123456780"}},
+      // (0, 0) may only hold 9, which (1, 0) already has.
+      {"no completion, proved at the first cell", {".12345678", "9"}, false, 0, 0,
+       {"012345678", "900000000"}},
+      // Row 0 keeps candidates 1 and 2 in each cell, but also needs a 3,
+      // which the box forbids.
+      {"dead end found only by search, undone", {"...456789", "3"}, true, 0, 4,
+       {"000456789", "300000000"}},
+      {"partly given grid completed around its givens", {"534678912", "672195348", "198342567"}, true, 1, 119,
+       {"534678912", "672195348", "198342567", "213456789", "456789123", "789213456", "321567894", "847921635",
+        "965834271"}},
+  };
+  for (const auto& t : cases) {
+    SCOPED_TRACE(t.what);
+    Load(t.rows);
+    if (t.eliminate) EliminateCandidates();
+    EXPECT_EQ(Solve(), t.result);
+    EXPECT_EQ(trialCount, t.tries);
+    for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), t.after[r] ? t.after[r] : "000000000") << "row " << r;
+    EXPECT_EQ(GridFull() && ConflictFree(), t.result == 1);
+  }
 }
 
 // The empty grid's last 81 tries are the returns of its solution path: when
@@ -36,66 +61,6 @@ TEST_F(SolverTest, SolutionCompletedOnTheLastAllowedTryIsKept) {
   // One try earlier the limit falls on a dead end and still fires.
   ResetCells();
   EXPECT_EQ(Solve(29690), 2);
-}
-
-TEST_F(SolverTest, HopelessPositionStopsAtTheLimitOfTries) {
-  const char* const rows[9] = {
-      "........9", ".........", ".........", ".........", ".........",
-      ".........", ".........", ".........", "12345678.",
-  };
-  Load(rows);
-  EliminateCandidates();
-  EXPECT_EQ(Solve(), 2);
-  // The limit fires on the 30000th try; each caller on the way out then
-  // counts its own try, so the count ends a little above it.
-  EXPECT_GT(trialCount, trialLimit);
-  EXPECT_LE(trialCount, trialLimit + 81);
-  EXPECT_EQ(Cell(8, 8).value, 0);
-  EXPECT_NE(Cell(0, 0).value, 0);  // the current path stays in the grid
-}
-
-TEST_F(SolverTest, ExhaustedSearchReportsNoCompletionAndEmptiesTriedCells) {
-  // Cell (0, 0) may only hold 9, which (1, 0) already has: no completion,
-  // and the search proves it with its very first cell.
-  const char* const rows[9] = {
-      ".12345678", "9........", ".........", ".........", ".........",
-      ".........", ".........", ".........", ".........",
-  };
-  Load(rows);
-  EXPECT_EQ(Solve(), 0);
-  EXPECT_LT(trialCount, trialLimit);
-  EXPECT_EQ(Row(0), "012345678");
-  for (int r = 2; r < 9; ++r) EXPECT_EQ(Row(r), "000000000");
-}
-
-TEST_F(SolverTest, DeadEndFoundOnlyBySearchIsUndone) {
-  // Every cell of row 0 still has candidates 1 and 2, but the row also
-  // needs a 3, which the box forbids: four tries prove it impossible.
-  const char* const rows[9] = {
-      "...456789", "3........", ".........", ".........", ".........",
-      ".........", ".........", ".........", ".........",
-  };
-  Load(rows);
-  EliminateCandidates();
-  EXPECT_EQ(Solve(), 0);
-  EXPECT_EQ(trialCount, 4);
-  EXPECT_EQ(Row(0), "000456789");
-  EXPECT_EQ(Row(2), "000000000");
-}
-
-TEST_F(SolverTest, SearchCompletesAPartlyGivenGridAroundItsGivens) {
-  const char* const rows[9] = {
-      "534678912", "672195348", "198342567", ".........", ".........",
-      ".........", ".........", ".........", ".........",
-  };
-  Load(rows);
-  EliminateCandidates();
-  EXPECT_EQ(Solve(), 1);
-  EXPECT_EQ(trialCount, 119);
-  EXPECT_TRUE(ConflictFree());
-  EXPECT_EQ(Row(0), "534678912");
-  EXPECT_EQ(Row(3), "213456789");
-  EXPECT_EQ(Row(8), "965834271");
 }
 
 }  // namespace

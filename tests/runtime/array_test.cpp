@@ -1,111 +1,64 @@
-// Arrays and numbered tables: zeroed elements, release of string fields,
-// growth rules.
+// Arrays, numbered tables and memory blocks: zeroed elements, release of
+// string fields, growth rules.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "runtime/array.h"
-#include "runtime/memory.h"
 #include "runtime/numbered_table.h"
 #include "runtime/strings.h"
 
 namespace {
 
-struct Element {
-  int8_t value = 0;
-  Text text;
-};
+struct Element { int8_t value = 0; Text text; };
 
 TEST(Arrays, DimensioningAgainReleasesStringsAndZeroesElements) {
   const int32_t before = MainHeapBlockCount();
   Array2D<Element> grid;
-  grid.Dim(10, 10);
-  EXPECT_EQ(grid.Stride(), 10);
-  EXPECT_EQ(grid.Count(), 100);
-  for (int32_t i = 0; i < 10; ++i) {
-    for (int32_t j = 0; j < 10; ++j) {
-      EXPECT_EQ(grid(i, j).value, 0);
-      EXPECT_EQ(StrLen(grid(i, j).text), 0);
-    }
-  }
-  EXPECT_EQ(&grid(3, 4), grid.Data() + 34);
-  for (int32_t i = 0; i < 100; ++i) {
+  grid.Release();  // never dimensioned: nothing to do
+  grid.Dim(10, 12);
+  EXPECT_TRUE(grid.Stride() == 12 && grid.Count() == 120 && &grid(3, 4) == grid.Data() + 40);
+  for (int32_t i = 0; i <= 120; ++i) {  // one element more than the count
+    ASSERT_TRUE(grid.Data()[i].value == 0 && grid.Data()[i].text.Get() == nullptr) << i;
     grid.Data()[i].value = 5;
     StrSet(grid.Data()[i].text, "123456789");
   }
-  EXPECT_EQ(MainHeapBlockCount(), before + 101);
-
+  EXPECT_EQ(MainHeapBlockCount(), before + 122);
   grid.Dim(10, 10);
-  EXPECT_EQ(MainHeapBlockCount(), before + 1);
-  EXPECT_EQ(grid(9, 9).value, 0);
-  EXPECT_EQ(grid(9, 9).text.Get(), nullptr);
-
+  EXPECT_TRUE(MainHeapBlockCount() == before + 1 && grid(9, 9).value == 0 && grid(9, 9).text.Get() == nullptr);
   grid.Release();
-  grid.Release();  // never dimensioned again: nothing to do
+  Array<int32_t> markers;
+  markers.Dim(81);
+  markers[81] = 7;
+  markers.Dim(81);
+  EXPECT_TRUE(markers.Count() == 82 && markers[81] == 0);
+  markers.Release();
   EXPECT_EQ(MainHeapBlockCount(), before);
 }
 
-TEST(Arrays, OneDimensionHoldsIndicesUpToTheHighest) {
-  Array<int32_t> markers;
-  markers.Release();  // never dimensioned
-  markers.Dim(81);
-  EXPECT_EQ(markers.Count(), 82);
-  markers[81] = 7;
-  markers.Dim(81);
-  EXPECT_EQ(markers[81], 0);
-  markers.Release();
-}
-
-struct Record {
-  void* handle;
-  int32_t extra;
-};
-
-TEST(NumberedTables, LookupAndGrowthRules) {
+TEST(NumberedTablesAndMemoryBlocks, LookupGrowthZeroingAndCopies) {
+  struct Record { void* handle; int32_t extra; };
   NumberedTable<Record, 10> files;
-  ASSERT_TRUE(files.Create());
-  EXPECT_EQ(files.Capacity(), 10);
-  EXPECT_EQ(files.Lookup(3), nullptr);
-  EXPECT_EQ(files.Lookup(-1), nullptr);
-  EXPECT_EQ(files.Lookup(500), nullptr);
-
-  int marker = 0;
-  for (int32_t n = 0; n < 10; ++n) {
-    files.Slot(n)->handle = &marker;
-    files.Slot(n)->extra = n;
-  }
-  ASSERT_NE(files.Slot(12), nullptr);
-  EXPECT_EQ(files.Capacity(), 22);
-  for (int32_t n = 0; n < 10; ++n) ASSERT_EQ(files.Lookup(n)->extra, n);
-  EXPECT_EQ(files.Lookup(12), nullptr);  // taken but not yet holding a handle
-  EXPECT_EQ(files.Lookup(21), nullptr);
-
-  files.Clear(4);
-  EXPECT_EQ(files.Lookup(4), nullptr);
-  EXPECT_EQ(files.Slot(-1), nullptr);
-  ASSERT_NE(files.Slot(777), nullptr);
-  EXPECT_EQ(files.Capacity(), 787);
+  ASSERT_TRUE(files.Create() && files.Capacity() == 10);
+  for (int32_t n = 0; n < 10; ++n) *files.Slot(n) = {&files, n};
+  for (int32_t n : {-1, 10, 500}) EXPECT_EQ(files.Lookup(n), nullptr) << n;
+  ASSERT_TRUE(files.Lookup(0)->extra == 0 && files.Slot(12) != nullptr && files.Capacity() == 22);
+  for (int32_t n : {12, 21}) EXPECT_EQ(files.Lookup(n), nullptr) << "grown, not yet holding";
+  files.Clear(0), files.Clear(4), files.Clear(-1), files.Clear(22);
+  EXPECT_TRUE(files.Lookup(0) == nullptr && files.Lookup(4) == nullptr && files.Slot(-1) == nullptr);
+  ASSERT_TRUE(files.Slot(777) != nullptr && files.Capacity() == 787);
+  for (int32_t n : {1, 5, 9}) EXPECT_EQ(files.Lookup(n)->extra, n) << "kept by growing";
   files.Release();
-
-  NumberedTable<Record, 30> fonts;
-  ASSERT_TRUE(fonts.Create());
-  ASSERT_NE(fonts.Slot(120), nullptr);
-  EXPECT_EQ(fonts.Capacity(), 150);
-  fonts.Release();
-
-  NumberedTable<Record, 10, 11> images;
-  ASSERT_TRUE(images.Create());
-  EXPECT_EQ(images.Capacity(), 11);
+  NumberedTable<Record, 30, 11> images;
+  ASSERT_TRUE(images.Create() && images.Capacity() == 11);
+  ASSERT_TRUE(images.Slot(120) != nullptr && images.Capacity() == 150);
   images.Release();
-}
-
-TEST(MemoryBlocks, AllocateZeroedAndCopy) {
-  EXPECT_EQ(MemoryAlloc(0), nullptr);
-  EXPECT_EQ(MemoryAlloc(-5), nullptr);
+  EXPECT_TRUE(MemoryAlloc(0) == nullptr && MemoryAlloc(-5) == nullptr);
   auto* block = static_cast<char*>(MemoryAlloc(16));
-  ASSERT_NE(block, nullptr);
-  for (int i = 0; i < 16; ++i) ASSERT_EQ(block[i], 0);
-  char* end = MemoryCopy("abcdef", block, 6);
-  EXPECT_EQ(end, block + 6);
-  EXPECT_EQ(memcmp(block, "abcdef", 6), 0);
+  ASSERT_TRUE(block != nullptr && memcmp(block, std::string(16, '\0').data(), 16) == 0);
+  EXPECT_EQ(MemoryCopy("abcdef", block, 6), block + 6);
+  EXPECT_TRUE(MemoryCopy("xyz", block, 0) == block && MemoryCopy("xyz", block, -3) == block);
+  EXPECT_EQ(memcmp(block, "abcdef\0", 8), 0);
   MemoryFree(block);
 }
 
