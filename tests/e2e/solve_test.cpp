@@ -11,12 +11,8 @@ namespace {
 
 const char IMPOSSIBLE[] = "It is impossible to solve this Sudoku.";
 const char EXCEPTIONAL_TITLE[] = "Unsolvable initial configuration";
-const char EXCEPTIONAL_TEXT[] =
-    "Note:\n\nExceptional grid configuration. Program is not able to solve this sudoku.\n\n"
-    "Tessel SUDOKU enters initial numbers at random. Thus there may be an Unsolvable "
-    "configuration.\n\nAdditionally, User could enter an unsolvable configuration. ";
-const char ANALYZE_TEXT[] =
-    "Analyze the diagram.\n\nAfter pushing *OK* button all digits will be removed from fields.";
+const char EXCEPTIONAL_TEXT[] = "Note:\n\nExceptional grid configuration[\\s\\S]*";
+const char ANALYZE_TEXT[] = "Analyze the diagram\\.[\\s\\S]*";
 
 using Check = std::function<bool(const Grid& typed, const Grid& shown)>;
 const Check AS_TYPED = [](const Grid& typed, const Grid& shown) { return shown == typed; };

@@ -222,16 +222,6 @@ std::string AskedText(HWND window) {
   return {text, std::min<size_t>(length, sizeof text - 1)};
 }
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) text = chars;
-  if (data) GlobalUnlock(data);
-  CloseClipboard();
-  return text;
-}
-
 bool SetClipboardText(const char* text) {
   const size_t size = strlen(text) + 1;
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);

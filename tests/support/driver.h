@@ -47,7 +47,6 @@ int CountWindows(DWORD process);
 // what the window answers to WM_GETTEXT.
 std::string StoredText(HWND window);
 std::string AskedText(HWND window);
-std::string ClipboardText();
 bool SetClipboardText(const char* text);
 
 struct MemoryFigures {
