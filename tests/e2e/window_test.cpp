@@ -27,6 +27,7 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
   Shot(program, "restored");
   // Dragged by the roof picture, then back from between two boxes.
   for (const auto& [at, dx, dy] : {std::tuple{POINT{383, 185}, 60, 40}, {POINT{301, 350}, -60, -40}}) {
+    const int top = WINDOW_Y + (dy > 0 ? 40 : 0);
     const POINT from = program.ScreenPoint(at.x, at.y);
     input::MouseMove(from.x, from.y);
     input::MouseDown();
@@ -34,7 +35,7 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
       input::MouseMove(from.x + dx * step / 10, from.y + dy * step / 10);
     }
     input::MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return WindowRect(program).top == WINDOW_Y + (dy > 0 ? 40 : 0); }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return WindowRect(program).top == top; }, 3000));
     EXPECT_EQ(WindowRect(program).left, WINDOW_X + (dx > 0 ? 60 : 0));
   }
   EXPECT_EQ(program.Rows(), typed);
