@@ -1,9 +1,9 @@
 // The platform layers with real windows, for what the program's own windows
 // never show: the rules every numbered object follows and what shutdown
 // releases, shortcuts of a reopened window, the text area's limit, a tooltip
-// set again, font styles, exact image pixels, the windows a message box
-// disables, and the help viewer each file goes to. The rest of these layers
-// is tested through the program itself.
+// set again and gone with its gadget, font styles, exact image pixels, the
+// windows a message box disables, and the help viewer each file goes to. The
+// rest of these layers is tested through the program itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
