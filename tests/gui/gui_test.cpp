@@ -1,101 +1,109 @@
-// What the window and gadget layers do that the program's own windows never
-// show: reused and free numbers, the text area limit, a tooltip set again,
-// and what shutdown releases. The rest of these layers is tested through the
-// program itself.
+// The platform layers with real windows, for what the program's own windows
+// never show: the rules every numbered object follows and what shutdown
+// releases, shortcuts of a reopened window, the text area's limit, a tooltip
+// set again and gone with its gadget, font styles, exact image pixels, the
+// windows a message box disables, and the help viewer each file goes to. The
+// rest of these layers is tested through the program itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "gui/gadget.h"
 #include "gui/startup.h"
 #include "gui/window.h"
 #include "runtime/files.h"
 #include "runtime/fonts.h"
+#include "runtime/help_viewers.h"
 #include "runtime/images.h"
 #include "runtime/memory.h"
+#include "runtime/messages.h"
 #include "runtime/strings.h"
+#include "tests/runtime/bmp_builder.h"
 
 namespace {
 
 constexpr uint32_t HIDDEN = WS_POPUP | WINDOW_HIDDEN;
 
-class Gui : public testing::Test {
- protected:
-  void TearDown() override { WindowCloseAll(); }
-  // A hidden window at (10, 20) whose gadgets the next creations make.
-  static HWND Open(int32_t number) {
-    return GadgetListOpen(WindowOpen(number, 10, 20, 200, 100, HIDDEN, ""));
-  }
-};
+// Colours with every component 0 or 255 survive any display depth. Runs of
+// several lengths, broken by a diagonal of single pixels.
+const std::vector<uint32_t> PALETTE = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00,
+                                       0x0000FF, 0xFFFF00, 0x00FFFF, 0xFF00FF};
+uint32_t Index(int32_t x, int32_t y) { return x == y ? 1 : (x / 4 + y / 5) % 8; }
+uint32_t Colour(int32_t x, int32_t y) { return PALETTE[Index(x, y)]; }
 
-TEST_F(Gui, ReopenedNumbersReplaceTheirWindowAndFreeNumbersDoNothing) {
-  HWND old = Open(19);
-  ShortcutAdd(19, VK_ESCAPE, 117);
-  HWND fresh = Open(19);
-  EXPECT_FALSE(IsWindow(old));
-  EXPECT_EQ(WindowHandle(19), fresh);
-  // The earlier window's Escape went with it; a key added again gets its new id.
-  ShortcutAdd(19, 'S' | SHORTCUT_CONTROL, 1);
-  ShortcutAdd(19, 'S' | SHORTCUT_CONTROL | SHORTCUT_SHIFT, 3);
-  ACCEL entries[8];
-  ASSERT_EQ(CopyAcceleratorTableA(ShortcutAdd(19, 'S' | SHORTCUT_CONTROL, 2), entries, 8), 4);
+bool IsLiveWindow(void* handle) { return IsWindow(static_cast<HWND>(handle)); }
+bool IsLiveObject(void* handle) { return GetObjectType(handle) != 0; }
+
+TEST(Layers, NumberedObjectsAreReplacedAndFreedByNumberAndReleasedAtShutdown) {
+  const bmp_builder::Bytes picture = bmp_builder::Make24(2, 2, Colour);
+  GadgetListOpen(WindowOpen(1, 10, 20, 200, 100, HIDDEN, ""));
+  const struct {
+    const char* name;
+    std::function<void*(int32_t)> make, handle;  // fonts have no handle by number
+    std::function<void(int32_t)> free;
+    bool (*alive)(void*);
+  } kinds[] = {
+      {"window", [](int32_t n) { return WindowOpen(n, 0, 0, 50, 50, HIDDEN, ""); }, WindowHandle,
+       WindowClose, IsLiveWindow},
+      {"gadget", [](int32_t n) { return ButtonCreate(n, 0, 0, 50, 20, ""); }, GadgetHandle,
+       GadgetFree, IsLiveWindow},
+      {"font", [](int32_t n) { return FontLoad(n, "Arial", 10); }, nullptr, FontFree, IsLiveObject},
+      {"image", [&](int32_t n) { return ImageLoadFromMemory(n, picture.data()); }, ImageUse,
+       ImageFree, IsLiveObject},
+  };
+  for (const auto& kind : kinds) {
+    for (int32_t n : {7, 500}) {  // 500: beyond every table's first size
+      void* old = kind.make(n);
+      void* fresh = kind.make(n);
+      EXPECT_TRUE(old && !kind.alive(old) && kind.alive(fresh)) << kind.name << n;
+      EXPECT_TRUE(!kind.handle || kind.handle(n) == fresh) << kind.name << n;
+      kind.free(n);
+      EXPECT_FALSE(kind.alive(fresh)) << kind.name << n;
+    }
+    EXPECT_EQ(kind.make(-1), nullptr) << kind.name;
+    for (int32_t n : {7, 501, 5000, -1}) {  // free numbers: nothing to free, nothing held
+      kind.free(n);
+      EXPECT_TRUE(!kind.handle || !kind.handle(n)) << kind.name << n;
+    }
+  }
+  // A free gadget number reads as empty (the restart below clears the text area).
+  EXPECT_STREQ(GadgetGetText(5000), "");
+  EXPECT_EQ(GadgetGetState(-1), 0);
+  WindowOpen(2, 0, 0, 50, 50, HIDDEN, "");
+  ShortcutAdd(2, VK_ESCAPE, 117);
+  WindowOpen(2, 0, 0, 50, 50, HIDDEN, "");  // the earlier window's Escape goes with it
+  ShortcutAdd(2, 'S' | SHORTCUT_CONTROL, 1);
+  ACCEL entries[8] = {};
+  // The two focus keys every window has, then Control+S once, with the command added last.
+  EXPECT_EQ(CopyAcceleratorTableA(ShortcutAdd(2, 'S' | SHORTCUT_CONTROL, 2), entries, 8), 3);
   EXPECT_EQ(entries[2].cmd, 2);
   EXPECT_EQ(entries[2].fVirt & 0x7F, FVIRTKEY | FNOINVERT | FCONTROL);
-  EXPECT_EQ(entries[3].cmd, 3);
 
-  HWND high = Open(500);  // beyond the table's first size
-  EXPECT_EQ(WindowHandle(500), high);
-  WindowClose(19);
-  WNDCLASSA windowClass;
-  EXPECT_FALSE(IsWindow(fresh));
-  EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "WindowClass_19", &windowClass));
-  for (int32_t number : {19, 501, -1}) {
-    WindowClose(number);
-    WindowSelect(number);
-    EXPECT_EQ(WindowHandle(number), nullptr);
-    EXPECT_EQ(ShortcutAdd(number, VK_ESCAPE, 1), nullptr);
+  std::vector<void*> held;
+  for (const auto& kind : kinds) held.push_back(kind.make(0));  // 0: the first record
+  EXPECT_TRUE(FileOpenReadWrite(777, "shutdown.tmp"));
+  RuntimeStop();
+  for (size_t i = 0; i < held.size(); ++i) {
+    EXPECT_TRUE(held[i] && !kinds[i].alive(held[i])) << kinds[i].name;
   }
-  EXPECT_EQ(WindowCurrentHandle(), high);
-  EXPECT_EQ(WindowOpen(-1, 0, 0, 50, 50, HIDDEN, ""), nullptr);
+  EXPECT_TRUE(DeleteFileA("shutdown.tmp"));  // closed: while open, it shares no deleting
+  MainHeapDestroy();
+  ASSERT_TRUE(RuntimeStart(GetModuleHandleA(nullptr)));
 }
 
-TEST_F(Gui, GadgetsGoWithTheirControlsAndFreeNumbersDoNothing) {
-  Open(25);
-  HWND first = ButtonCreate(141, 10, 10, 80, 30, "one");
-  HWND second = TextFieldCreate(141, 10, 10, 80, 30, "two", 0);
-  EXPECT_FALSE(IsWindow(first));
-  EXPECT_EQ(GadgetHandle(141), second);
-  GadgetFree(141);
-  EXPECT_FALSE(IsWindow(second));
-  HWND high = ButtonCreate(600, 10, 50, 80, 30, "three");  // beyond the table's first size
-  EXPECT_EQ(GadgetHandle(600), high);
-  WindowClose(25);
-  for (int32_t number : {141, 600, 5000, -1}) {
-    TempScope scope;
-    EXPECT_EQ(GadgetHandle(number), nullptr);
-    EXPECT_STREQ(GadgetGetText(number), "");
-    EXPECT_EQ(GadgetGetState(number), 0);
-    GadgetSetText(number, "x");
-    GadgetSetState(number, 1);
-    GadgetDisable(number, 1);
-    GadgetSetFont(number, FONT_STOCK_DEFAULT);
-    GadgetSetTooltip(number, "x");
-    GadgetFree(number);
-  }
-}
-
-TEST_F(Gui, GetTextTakesAtMost31999CharactersOfTheTextArea) {
-  Open(24);
+TEST(Gadgets, TheTextAreaTakes31999CharactersAndATipSetAgainHasItsLastTextTillItsGadgetGoes) {
+  HWND window = GadgetListOpen(WindowOpen(4, 10, 20, 200, 100, HIDDEN, ""));
   SetWindowTextA(LabelCreate(120, 10, 10, 100, 20, "", 0), std::string(40000, 'x').c_str());
   TempScope scope;
   EXPECT_EQ(StrLen(GadgetGetText(120)), 31999);
   EXPECT_EQ(TempStringAreaUsed(), 32000);
-}
 
-TEST_F(Gui, ATooltipSetAgainHasOnlyItsLastTextAndGoesWithItsGadget) {
-  HWND window = Open(22);
   HWND button = ButtonCreate(100, 10, 10, 80, 30, "tip");
   GadgetSetTooltip(100, "first");
   GadgetSetTooltip(100, "second");
@@ -109,31 +117,157 @@ TEST_F(Gui, ATooltipSetAgainHasOnlyItsLastTextAndGoesWithItsGadget) {
   SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
   EXPECT_STREQ(text, "second");
   EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
-  GadgetFree(100);  // the tip goes with its gadget
+  GadgetFree(100);
   EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
+  WindowCloseAll();
 }
 
-TEST(Runtime, ShutdownReleasesWindowsFontsImagesAndFiles) {
-  HWND side = GadgetListOpen(WindowOpen(3, 10, 10, 100, 50, HIDDEN, "side"));
-  HWND button = ButtonCreate(112, 0, 0, 50, 20, "OK");
-  HFONT font = FontLoad(40, "Arial", 10, FONT_BOLD);
-  const uint8_t bitmap[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                              1,   0,   0,  0, 1, 0, 0, 0, 1, 0, 24};  // one pixel, 24 bits
-  HBITMAP image = ImageLoadFromMemory(12, bitmap);
-  char path[MAX_PATH];
-  GetTempPathA(MAX_PATH, path);
-  GetTempFileNameA(path, "tss", 0, path);
-  ASSERT_TRUE(FileOpenReadWrite(777, path));
-  ASSERT_TRUE(side && button && font && image);
+TEST(Fonts, PointsGiveTheCharacterHeightAndFlagsTheStyle) {
+  HDC screen = GetDC(nullptr);
+  const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  // Weight, italic, underline, strike-out and quality.
+  using Style = std::tuple<LONG, BYTE, BYTE, BYTE, BYTE>;
+  const std::tuple<int32_t, uint32_t, Style> cases[] = {
+      {16, 0, {FW_NORMAL, 0, 0, 0, DEFAULT_QUALITY}},
+      {8, FONT_BOLD | FONT_UNDERLINE, {FW_BOLD, 0, 1, 0, DEFAULT_QUALITY}},
+      {10, FONT_ITALIC | FONT_STRIKEOUT | FONT_HIGH_QUALITY, {FW_NORMAL, 1, 0, 1, PROOF_QUALITY}},
+  };
+  for (const auto& [points, flags, style] : cases) {
+    LOGFONTA lf{};
+    ASSERT_EQ(GetObjectA(FontLoad(8, "Arial", points, flags), sizeof lf, &lf), int{sizeof lf});
+    // Negative: the character's height, not the cell's.
+    EXPECT_EQ(lf.lfHeight, -MulDiv(points, pixelsPerInch, 72)) << points;
+    EXPECT_EQ(Style(lf.lfWeight, lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfQuality), style);
+    EXPECT_STREQ(lf.lfFaceName, "Arial");
+  }
+}
 
-  RuntimeStop();
-  EXPECT_FALSE(IsWindow(side));
-  EXPECT_FALSE(IsWindow(button));
-  EXPECT_EQ(GetObjectType(font), 0u);
-  EXPECT_EQ(GetObjectType(image), 0u);
-  EXPECT_TRUE(DeleteFileA(path));  // the file is closed: while open, it shares no deleting
-  MainHeapDestroy();
-  ASSERT_TRUE(RuntimeStart(GetModuleHandleA(nullptr)));
+// Pixels of the bitmap that differ from Colour, read back as 0xRRGGBB.
+int32_t WrongPixels(HBITMAP bitmap, int32_t width, int32_t height) {
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  HDC dc = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(GetDIBits(dc, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS), height);
+  DeleteDC(dc);
+  int32_t wrong = 0;
+  for (int32_t i = 0; i < width * height; ++i) {
+    wrong += (pixels[i] & 0xFFFFFF) != Colour(i % width, i / width);
+  }
+  return wrong;
+}
+
+TEST(Images, BmpDataBecomesABitmapWithExactlyItsPixelsAndRefusedDataLeavesItInPlace) {
+  constexpr int32_t WIDTH = 26;  // 24-bit rows of 78 bytes and 2 of padding
+  constexpr int32_t HEIGHT = 13;
+  const bmp_builder::Bytes cases[] = {bmp_builder::MakeRle8(WIDTH, HEIGHT, PALETTE, Index),
+                                      bmp_builder::Make24(WIDTH, HEIGHT, Colour),
+                                      bmp_builder::Make24(WIDTH, HEIGHT, Colour, true)};
+  HBITMAP last = nullptr;
+  for (const bmp_builder::Bytes& data : cases) {
+    last = ImageLoadFromMemory(6, data.data());
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(std::pair(ImageWidth(), ImageHeight()), std::pair(WIDTH, HEIGHT));
+    EXPECT_EQ(WrongPixels(last, WIDTH, HEIGHT), 0) << data[28];  // bits a pixel
+  }
+  const void* const refused[] = {nullptr, "not a picture"};
+  for (const void* data : refused) EXPECT_EQ(ImageLoadFromMemory(6, data), nullptr);
+  EXPECT_EQ(ImageUse(6), last);
+  ImageFree(6);
+  EXPECT_EQ(ImageWidth(), 0);  // the current image went with it
+}
+
+std::vector<std::pair<const char*, std::function<void()>>> watches;  // the innermost box last
+
+void CALLBACK AnswerWhenUp(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+  HWND box = watches.empty() ? nullptr : FindWindowA("#32770", watches.back().first);
+  if (!box) return;  // not up yet
+  KillTimer(nullptr, timer);
+  watches.back().second();
+  SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Shows a box, runs whileUp once it is up, then answers it.
+int32_t ShowAndAnswer(const char* title, std::function<void()> whileUp) {
+  watches.emplace_back(title, std::move(whileUp));
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerWhenUp);
+  const int32_t button = ShowMessage(title, "text", MB_ICONINFORMATION);
+  KillTimer(nullptr, timer);
+  watches.pop_back();
+  return button;
+}
+
+TEST(MessageBoxes, DisableTheOtherWindowsWhileUpAndEnableOnlyThoseAfter) {
+  HWND plain = WindowOpen(11, 0, 100, 200, 120, 0, "");
+  HWND disabled = WindowOpen(12, 220, 100, 200, 120, 0, "");
+  HWND hidden = WindowOpen(13, 0, 100, 200, 120, HIDDEN, "");
+  HWND front = WindowOpen(14, 440, 100, 200, 120, 0, "");
+  EnableWindow(disabled, FALSE);
+  SetForegroundWindow(front);
+  ASSERT_EQ(GetForegroundWindow(), front);
+  bool innerUp = false;
+  EXPECT_EQ(ShowAndAnswer("Outer", [&] {
+              EXPECT_FALSE(IsWindowEnabled(plain));
+              EXPECT_FALSE(IsWindowEnabled(front));  // the box's owner
+              EXPECT_TRUE(IsWindowEnabled(hidden));
+              // A box shown meanwhile leaves the first box's windows disabled.
+              ShowAndAnswer("Inner", [&] { innerUp = true; });
+              EXPECT_FALSE(IsWindowEnabled(plain));
+            }),
+            IDOK);
+  EXPECT_TRUE(innerUp && IsWindowEnabled(plain) && IsWindowEnabled(front));
+  EXPECT_FALSE(IsWindowEnabled(disabled));
+  WindowCloseAll();
+}
+
+std::string helpCall;  // the last request: "viewer|file or location|command|data"
+const HWND HTML_VIEWER = reinterpret_cast<HWND>(0x5150);
+
+BOOL WINAPI RecordClassic(HWND /*owner*/, LPCSTR file, UINT command, ULONG_PTR data) {
+  helpCall = std::string("classic|") + (file ? file : "-") + "|" + std::to_string(command) + "|" +
+             (command == HELP_KEY ? reinterpret_cast<const char*>(data) : std::to_string(data));
+  return TRUE;
+}
+
+HWND WINAPI RecordHtml(HWND /*owner*/, LPCSTR location, UINT command, DWORD_PTR data) {
+  helpCall = std::string("html|") + (location ? location : "-") + "|" + std::to_string(command) +
+             "|" + std::to_string(data);
+  return HTML_VIEWER;
+}
+
+TEST(Help, TheExtensionChoosesTheViewerAndClosingAsksTheOneUsedLast) {
+  const HelpViewers platform = HelpViewersReplace({RecordClassic, RecordHtml});
+  EXPECT_NE(platform.html, nullptr);  // Windows and Wine both have the HTML help library
+  const std::string longest(2007 - 12, 'x');  // 12: "guide.chm::/"
+  const std::string tooLong = longest + "x";
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      {"tesselsudoku.Hlp", "", "classic|tesselsudoku.Hlp|3|0"},  // the contents
+      {"tesselsudoku.hlp", nullptr, "classic|tesselsudoku.hlp|3|0"},
+      {".hlp", "History", "html|.hlp::/History|0|0"},  // an extension alone is no file
+      {"guide.chm", "Rules of sudoku", "html|guide.chm::/Rules of sudoku|0|0"},
+      {"guide.chm", "", "html|guide.chm|0|0"},
+      {"guide.chm", longest.c_str(), "html|guide.chm::/" + longest + "|0|0"},
+      {"guide.chm", tooLong.c_str(), ""},  // longer than the library takes
+      {nullptr, "History", ""},
+  };
+  for (const auto& [file, topic, call] : cases) {
+    helpCall.clear();
+    const HWND viewer = ShowHelpTopic(file, topic);
+    EXPECT_EQ(helpCall, call) << (file ? file : "-") << " " << (topic ? topic : "-");
+    EXPECT_EQ(viewer, call.rfind("html", 0) == 0 ? HTML_VIEWER : nullptr) << call;
+  }
+  ShowHelpTopic("tesselsudoku.hlp", "History");
+  CloseHelpViewer();
+  EXPECT_EQ(helpCall, "classic|-|2|0");  // quit
+  ShowHelpTopic("guide.chm", "History");
+  HelpLayerStop();
+  EXPECT_EQ(helpCall, "html|-|18|0");  // close all
+  HelpViewersReplace({RecordClassic, nullptr});  // without the library no viewer is asked
+  EXPECT_EQ(ShowHelpTopic("guide.chm", "History"), nullptr);
+  CloseHelpViewer();
+  EXPECT_EQ(helpCall, "html|-|18|0");
+  HelpViewersReplace(platform);
 }
 
 }  // namespace
