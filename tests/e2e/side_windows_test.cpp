@@ -16,17 +16,12 @@ constexpr char DONATION_PAGE[] =
     "https://www.tessel-sudoku.example/donate?product=tessel-sudoku&lang=1"
     "&currency=USD,GBP,EUR&delivery=email";
 
-// A shell-open as the probe records it: verb, address, no parameters or
-// folder, a normal window.
-std::string Opened(std::initializer_list<const char*> addresses) {
+// The shell has been asked to open these addresses, as the probe records
+// it: verb, address, no parameters or folder, a normal window.
+bool ShellOpened(const Program& program, std::initializer_list<const char*> addresses) {
   std::string log;
   for (const char* address : addresses) log += std::string("open|") + address + "|||1\n";
-  return log;
-}
-
-bool AwaitShellLog(const Program& program, const std::string& log) {
-  return WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_SHELL_LOG) == log; },
-                 STEP_TIMEOUT);
+  return WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_SHELL_LOG) == log; }, STEP_TIMEOUT);
 }
 
 int CheckOf(HWND window) {
@@ -114,7 +109,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
       SaveScreenshot("about-window");
       ClickGadgetOf(side, WEB_LINK);
       ClickGadgetOf(side, MAIL_LINK);
-      EXPECT_TRUE(AwaitShellLog(program, Opened({WEB_PAGE, MAIL_ADDRESS})));
+      EXPECT_TRUE(ShellOpened(program, {WEB_PAGE, MAIL_ADDRESS}));
       // The links show the addresses they open.
       EXPECT_NE(std::string(WEB_PAGE).find(AskedText(GetDlgItem(side, WEB_LINK))), std::string::npos);
       EXPECT_EQ("mailto:" + AskedText(GetDlgItem(side, MAIL_LINK)), MAIL_ADDRESS);
@@ -123,8 +118,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
       SaveScreenshot("donation-dialog");
       input::KeyPress('W', input::CONTROL);
       ClickGadgetOf(side, WILL_DONATE);
-      EXPECT_TRUE(AwaitShellLog(
-          program, Opened({WEB_PAGE, MAIL_ADDRESS, DONATION_PAGE, DONATION_PAGE})));
+      EXPECT_TRUE(ShellOpened(program, {WEB_PAGE, MAIL_ADDRESS, DONATION_PAGE, DONATION_PAGE}));
     }
     Sleep(300);
     EXPECT_EQ(FindSideWindow(program, closing.side->title), side) << "it closed too soon";
