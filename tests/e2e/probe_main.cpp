@@ -22,8 +22,7 @@ constexpr int32_t PROBE_BRUSH_LIMIT = 70000;
 
 HBRUSH probeBrushes[PROBE_BRUSH_LIMIT];
 CRITICAL_SECTION logLock;
-std::string helpLog;
-std::string shellLog;
+std::string probeLog;
 
 int32_t LiveGdiObjects() {
   if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) {
@@ -37,22 +36,22 @@ int32_t LiveGdiObjects() {
   return GDI_HANDLE_CAP - free;
 }
 
-void Log(std::string& log, const std::string& line) {
+void Log(const std::string& line) {
   EnterCriticalSection(&logLock);
-  log += line + "\n";
+  probeLog += line + "\n";
   LeaveCriticalSection(&logLock);
 }
 
 BOOL WINAPI RecordHelp(HWND /*owner*/, LPCSTR file, UINT command, ULONG_PTR data) {
   const char* topic = command == HELP_KEY ? reinterpret_cast<const char*>(data) : "-";
-  Log(helpLog, std::string(file ? file : "-") + "|" + topic);
+  Log(std::string("help|") + (file ? file : "-") + "|" + topic);
   return TRUE;
 }
 
 HINSTANCE WINAPI RecordShell(HWND /*owner*/, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                              LPCSTR directory, INT show) {
-  Log(shellLog, std::string(verb) + "|" + file + "|" + parameters + "|" + directory + "|" +
-                    std::to_string(show));
+  Log(std::string("shell|") + verb + "|" + file + "|" + parameters + "|" + directory + "|" +
+      std::to_string(show));
   return reinterpret_cast<HINSTANCE>(33);  // success
 }
 
@@ -61,9 +60,8 @@ void Answer(HANDLE pipe) {
   DWORD done = 0;
   if (!ReadFile(pipe, &request, 1, &done, nullptr) || done != 1) return;
   EnterCriticalSection(&logLock);
-  std::string answer = request == e2e::PROBE_HELP_LOG ? helpLog : shellLog;
+  std::string answer = request == e2e::PROBE_GDI_COUNT ? std::to_string(LiveGdiObjects()) : probeLog;
   LeaveCriticalSection(&logLock);
-  if (request == e2e::PROBE_GDI_COUNT) answer = std::to_string(LiveGdiObjects());
   WriteFile(pipe, answer.data(), static_cast<DWORD>(answer.size()), &done, nullptr);
   FlushFileBuffers(pipe);
 }

@@ -20,8 +20,8 @@ constexpr char DONATION_PAGE[] =
 // it: verb, address, no parameters or folder, a normal window.
 bool ShellOpened(const Program& program, std::initializer_list<const char*> addresses) {
   std::string log;
-  for (const char* address : addresses) log += std::string("open|") + address + "|||1\n";
-  return WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_SHELL_LOG) == log; }, STEP_TIMEOUT);
+  for (const char* address : addresses) log += std::string("shell|open|") + address + "|||1\n";
+  return WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == log; }, STEP_TIMEOUT);
 }
 
 int CheckOf(HWND window) {

@@ -6,11 +6,11 @@
 namespace e2e {
 
 inline constexpr char PROBE_PIPE_PREFIX[] = R"(\\.\pipe\tessel-probe-)";  // + process id
-// Requests: the number of GDI objects the process holds; the help requests
-// ("file|topic" lines) and the addresses handed to the shell (one a line).
+// Requests: the number of GDI objects the process holds; the log of help
+// requests ("help|file|topic" lines) and shell-opens ("shell|verb|file|
+// parameters|directory|show" lines) in the order they came.
 inline constexpr char PROBE_GDI_COUNT = 'G';
-inline constexpr char PROBE_HELP_LOG = 'H';
-inline constexpr char PROBE_SHELL_LOG = 'S';
+inline constexpr char PROBE_LOG = 'L';
 
 // Names what the probe build is to see fail: "markerList" or "cellGrid"
 // (start-up's allocations), "sideWindow" or "sideGadgetList".
