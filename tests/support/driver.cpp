@@ -151,49 +151,19 @@ Box::Icon IconOf(HWND box) {
         !SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_NORMAL, ANSWER_TIMEOUT, &shown)) {
       continue;
     }
+    if (!shown) return Box::Icon::NONE;
     RECT rect = {};
     GetWindowRect(child, &rect);
     int red = 0;
     int blue = 0;
-    for (COLORREF pixel : shown ? input::ScreenArea(rect) : std::vector<COLORREF>()) {
+    for (COLORREF pixel : input::ScreenArea(rect)) {
       red += GetRValue(pixel) > 150 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100;
       blue += GetBValue(pixel) > 150 && GetRValue(pixel) < 100;
     }
-    if (!shown) return Box::Icon::NONE;
     if (red > 20 && red > blue) return Box::Icon::STOP;
     return blue > 20 ? Box::Icon::INFORMATION : Box::Icon::OTHER;
   }
   return Box::Icon::NONE;
-}
-
-// Every window of a process (of all for 0), top-level, visible only or not,
-// and with its children or not.
-std::vector<HWND> WindowsOf(DWORD process, bool visibleOnly, bool children) {
-  struct Search {
-    DWORD process;
-    bool visibleOnly, children;
-    std::vector<HWND> found;
-  } search{process, visibleOnly, children, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        if ((s->process && ProcessOf(window) != s->process) ||
-            (s->visibleOnly && !IsWindowVisible(window))) {
-          return TRUE;
-        }
-        s->found.push_back(window);
-        if (s->children) {
-          EnumChildWindows(
-              window,
-              [](HWND child, LPARAM found) {
-                return reinterpret_cast<std::vector<HWND>*>(found)->push_back(child), TRUE;
-              },
-              reinterpret_cast<LPARAM>(&s->found));
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 }  // namespace
@@ -205,8 +175,31 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   return true;
 }
 
-std::vector<HWND> VisibleWindows(DWORD process) { return WindowsOf(process, true, false); }
-int CountWindows(DWORD process) { return static_cast<int>(WindowsOf(process, false, true).size()); }
+std::vector<HWND> VisibleWindows(DWORD process) {
+  std::pair<DWORD, std::vector<HWND>> search{process, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto& [owner, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
+        if (IsWindowVisible(window) && (!owner || ProcessOf(window) == owner)) found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+// The desktop's descendants are every top-level window and all their children.
+int CountWindows(DWORD process) {
+  std::pair<DWORD, int> count{process, 0};
+  EnumChildWindows(
+      GetDesktopWindow(),
+      [](HWND window, LPARAM data) {
+        auto& [owner, windows] = *reinterpret_cast<std::pair<DWORD, int>*>(data);
+        windows += ProcessOf(window) == owner ? 1 : 0;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.second;
+}
 
 std::string StoredText(HWND window) {
   char text[1024] = "";
