@@ -16,11 +16,8 @@ constexpr DWORD STEP_TIMEOUT = 10000;
 
 // The 8 bytes of a settings file.
 inline Bytes SettingsBytes(int32_t donated, int32_t level) {
-  Bytes bytes;
-  for (int32_t value : {donated, level}) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(value >> shift));
-  }
-  return bytes;
+  const int32_t values[2] = {donated, level};  // little-endian, as the program writes them
+  return Bytes(reinterpret_cast<const uint8_t*>(values), reinterpret_cast<const uint8_t*>(values + 2));
 }
 
 // A screenshot once the program has painted what it shows.

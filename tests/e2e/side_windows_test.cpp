@@ -72,25 +72,20 @@ DWORD WINAPI RunBystander(LPVOID ready) {
 // and gadgets made afterwards (check markers) go into it again. The links
 // and the donation page reach the shell and leave their window open.
 TEST(SideWindows, ClosingKeepsTheProgramInFront) {
-  struct Closing {
+  // A key with its modifiers, or a click on a gadget (key 0), or on the
+  // close box (neither).
+  const struct Closing {
     const Side* side;
     const char* name;
-    std::function<void(HWND)> close;
-  };
-  const auto key = [](WORD k, uint32_t modifiers) {
-    return [=](HWND) { input::KeyPress(k, modifiers); };
-  };
-  const Closing closings[] = {
-      {&ABOUT_WINDOW, "Return", key(VK_RETURN, input::NONE)},
-      {&ABOUT_WINDOW, "Escape", key(VK_ESCAPE, input::NONE)},
-      {&ABOUT_WINDOW, "Ctrl+L", key('L', input::CONTROL)},
-      {&ABOUT_WINDOW, "C&lose", [](HWND w) { ClickGadgetOf(w, ABOUT_CLOSE); }},
-      {&ABOUT_WINDOW, "close box", ClickCloseBox},
-      {&DONATION_DIALOG, "Return", key(VK_RETURN, input::NONE)},
-      {&DONATION_DIALOG, "Escape", key(VK_ESCAPE, input::NONE)},
-      {&DONATION_DIALOG, "Ctrl+O", key('O', input::CONTROL)},
-      {&DONATION_DIALOG, "OK", [](HWND w) { ClickGadgetOf(w, DONATION_OK); }},
-      {&DONATION_DIALOG, "close box", ClickCloseBox},
+    WORD key;
+    uint32_t modifiers;
+    int gadget;
+  } closings[] = {
+      {&ABOUT_WINDOW, "Return", VK_RETURN, 0, 0},     {&ABOUT_WINDOW, "Escape", VK_ESCAPE, 0, 0},
+      {&ABOUT_WINDOW, "Ctrl+L", 'L', input::CONTROL, 0}, {&ABOUT_WINDOW, "C&lose", 0, 0, ABOUT_CLOSE},
+      {&ABOUT_WINDOW, "close box", 0, 0, 0},          {&DONATION_DIALOG, "Return", VK_RETURN, 0, 0},
+      {&DONATION_DIALOG, "Escape", VK_ESCAPE, 0, 0},  {&DONATION_DIALOG, "Ctrl+O", 'O', input::CONTROL, 0},
+      {&DONATION_DIALOG, "OK", 0, 0, DONATION_OK},   {&DONATION_DIALOG, "close box", 0, 0, 0},
   };
   HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   DWORD bystanderThread = 0;
@@ -124,7 +119,11 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
     EXPECT_EQ(FindSideWindow(program, closing.side->title), side) << "it closed too soon";
     SetForegroundWindow(side);
     const LONG before = bystanderActivations;
-    closing.close(side);
+    if (closing.key) {
+      input::KeyPress(closing.key, closing.modifiers);
+    } else {
+      closing.gadget ? ClickGadgetOf(side, closing.gadget) : ClickCloseBox(side);
+    }
     EXPECT_TRUE(WaitFor([&] { return !FindSideWindow(program, closing.side->title); }, STEP_TIMEOUT));
     Sleep(500);  // for the activation to settle
     EXPECT_EQ(GetForegroundWindow(), program.Window());
@@ -182,11 +181,8 @@ TEST(Donation, TheBoxKeepsTheDonatedFlag) {
 TEST(SideWindows, ThatCannotBeMadeLeaveTheMainWindowUsable) {
   for (const char* refused : {"sideWindow", "sideGadgetList"}) {
     SCOPED_TRACE(refused);
-    SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);
     Program program;
-    const bool started = program.Start(std::nullopt, TESSEL_PROBE_EXE);
-    SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
-    ASSERT_TRUE(started);
+    ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, refused));
     for (const Side* side : {&ABOUT_WINDOW, &DONATION_DIALOG}) {
       input::KeyPress(side->shortcut, input::CONTROL);
       Sleep(500);

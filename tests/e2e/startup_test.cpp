@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "tests/e2e/e2e_test.h"
-#include "tests/support/probe.h"
 
 namespace e2e {
 namespace {
@@ -17,12 +16,9 @@ TEST(StartUp, FirstStartInAnEmptyDirectory) {
   Program program;
   ASSERT_TRUE(program.Start());
   Shot(program, "start");
-  RECT outer;
-  GetWindowRect(program.Window(), &outer);
-  EXPECT_EQ(outer.left, WINDOW_X);
-  EXPECT_EQ(outer.top, WINDOW_Y);
-  EXPECT_EQ(outer.right - outer.left, WINDOW_WIDTH);
-  EXPECT_EQ(outer.bottom - outer.top, WINDOW_HEIGHT);
+  RECT outer = {};
+  const RECT placed = {WINDOW_X, WINDOW_Y, WINDOW_X + WINDOW_WIDTH, WINDOW_Y + WINDOW_HEIGHT};
+  EXPECT_TRUE(GetWindowRect(program.Window(), &outer) && EqualRect(&outer, &placed));
   // Above the slanted edge, inside the window's rectangle but cut away.
   EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
   EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
@@ -79,11 +75,8 @@ TEST(Closing, EveryWayOutSavesTheLevel) {
 TEST(StartUp, NoRoomForTheProgramStateStopsWithAMessage) {
   for (const char* refused : {"markerList", "cellGrid"}) {
     SCOPED_TRACE(refused);
-    SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);
     Program program;
-    const bool launched = program.Launch(SettingsBytes(1, 3), TESSEL_PROBE_EXE);
-    SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
-    ASSERT_TRUE(launched);
+    ASSERT_TRUE(program.Launch(SettingsBytes(1, 3), TESSEL_PROBE_EXE, refused));
     HWND box = program.AwaitBox(STEP_TIMEOUT);
     ASSERT_TRUE(box) << "no message";
     const Box read = Program::ReadBox(box);

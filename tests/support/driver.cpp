@@ -287,7 +287,7 @@ Program::~Program() {
   RemoveDirectoryA(directory_.c_str());
 }
 
-bool Program::Launch(const std::optional<Bytes>& settings, const char* exe) {
+bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
   static int serial = 0;
   char temp[MAX_PATH] = "";
   GetTempPathA(sizeof temp, temp);
@@ -308,10 +308,11 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                      nullptr, directory_.c_str(), &startup, &info)) {
-    return false;
-  }
+  SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);  // inherited by the program only
+  const bool created = CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE,
+                                      CREATE_SUSPENDED, nullptr, directory_.c_str(), &startup, &info);
+  SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
+  if (!created) return false;
   AssignProcessToJobObject(job_, info.hProcess);
   ResumeThread(info.hThread);
   CloseHandle(info.hThread);
@@ -320,8 +321,8 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe) {
   return true;
 }
 
-bool Program::Start(const std::optional<Bytes>& settings, const char* exe) {
-  if (!Launch(settings, exe)) return false;
+bool Program::Start(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
+  if (!Launch(settings, exe, refused)) return false;
   WaitFor(
       [&] {
         for (HWND window : VisibleWindows(id_)) {

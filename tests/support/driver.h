@@ -72,10 +72,13 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   // Starts TESSEL_EXE (or `exe`) in a new empty working directory, with
-  // "sudoku.syd" holding `settings` when given. Start also waits until the
-  // main window is shown, takes messages and is painted, and in front.
-  bool Launch(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr);
-  bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr);
+  // "sudoku.syd" holding `settings` when given; a probe build is told to
+  // see `refused` fail (probe.h). Start also waits until the main window is
+  // shown, takes messages and is painted, and in front.
+  bool Launch(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
+              const char* refused = nullptr);
+  bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
+             const char* refused = nullptr);
   HWND Window() const { return window_; }
   DWORD ProcessId() const { return id_; }
   bool AwaitPainted(DWORD milliseconds) const;
