@@ -88,7 +88,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   InitializeCriticalSection(&logLock);
   HelpViewersReplace({RecordHelp, nullptr});
   shellOpener = RecordShell;
-  HANDLE probe = CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr);
-  if (probe) CloseHandle(probe);
+  CloseHandle(CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr));
   RunProgram(instance);
 }

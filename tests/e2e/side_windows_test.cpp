@@ -24,12 +24,6 @@ bool ShellOpened(const Program& program, std::initializer_list<const char*> addr
   return WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == log; }, STEP_TIMEOUT);
 }
 
-int CheckOf(HWND window) {
-  DWORD_PTR state = 0;
-  SendMessageTimeoutA(GetDlgItem(window, DONATED_BOX), BM_GETCHECK, 0, 0, SMTO_NORMAL, 3000, &state);
-  return static_cast<int>(state);
-}
-
 // Clicks the window's close box, found the way the system finds it; without
 // a window manager Wine draws the frame itself.
 void ClickCloseBox(HWND window) {
@@ -162,11 +156,11 @@ TEST(Donation, TheBoxKeepsTheDonatedFlag) {
     EXPECT_EQ(program.Text(LEVEL_NAME), "Hard sudoku");
     HWND dialog = OpenSide(program, DONATION_DIALOG, c.clicks == 1);
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(CheckOf(dialog), c.stored == 1 ? 1 : 0);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, DONATED_BOX), c.stored == 1 ? 1 : 0);
     for (int click = 1; click <= c.clicks; ++click) {
       ClickGadgetOf(dialog, DONATED_BOX);
-      const int ticked = (c.stored == 1) != (click % 2 == 1) ? 1 : 0;
-      EXPECT_TRUE(WaitFor([&] { return CheckOf(dialog) == ticked; }, STEP_TIMEOUT))
+      const UINT ticked = (c.stored == 1) != (click % 2 == 1) ? 1 : 0;
+      EXPECT_TRUE(WaitFor([&] { return IsDlgButtonChecked(dialog, DONATED_BOX) == ticked; }, STEP_TIMEOUT))
           << "after click " << click;
       input::AwaitDoubleClickTime();
     }
