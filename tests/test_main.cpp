@@ -7,6 +7,6 @@
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  const bool ready = MainHeapCreate() && ObjectHeapCreate() && MemoryBlockHeapCreate() && TempStringAreaCreate();
-  return ready ? RUN_ALL_TESTS() : 2;
+  if (!MainHeapCreate() || !ObjectHeapCreate() || !MemoryBlockHeapCreate()) return 2;
+  return TempStringAreaCreate() ? RUN_ALL_TESTS() : 2;
 }

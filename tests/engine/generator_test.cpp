@@ -1,69 +1,58 @@
 // The random source, with its exact sequence from a known seed and its
 // bounds, and the random starting positions drawn from it: digit bounds per
 // level, no conflicts, and the number of draws each run consumes.
-#include <algorithm>
-#include <iterator>
 #include <vector>
 
 #include "engine/generator.h"
 #include "engine/random.h"
 #include "tests/engine/grid_fixture.h"
 
-namespace {
-
-std::vector<uint32_t> Words(int count = 34) { return {CurrentRandomState().words, CurrentRandomState().words + count}; }
-
 TEST(Random, KnownSequenceFromSeedZeroBoundsSelfSeedingAndRemainders) {
   SeedRandom(0);
-  EXPECT_EQ(Words(4), (std::vector<uint32_t>{0xBEB7F232u, 0x12CEB592u, 0x70F3D23Cu, 0x9B24BCEAu}));
+  const uint32_t* words = CurrentRandomState().words;
+  EXPECT_EQ(std::vector<uint32_t>(words, words + 4),
+            (std::vector<uint32_t>{0xBEB7F232u, 0x12CEB592u, 0x70F3D23Cu, 0x9B24BCEAu}));
   EXPECT_EQ(RandomStep(), 0x8B910D6160217BDFull);
   // Cell and digit draws as the generator makes them, then degenerate
-  // bounds, each of which still advances one step.
+  // bounds, each of which still advances one step, then the widest bound
+  // three times: in the third the low word's carry decides.
   SeedRandom(0);
-  const int32_t draws[][2] = {{80, 44}, {8, 7},          {80, 53}, {8, 3}, {80, 19},
-                              {8, 5},   {-1, INT32_MIN}, {0, 0},   {80, 21}, {INT32_MIN, INT32_MIN}};
+  const int32_t draws[][2] = {{80, 44}, {8, 7}, {80, 53}, {8, 3}, {80, 19}, {8, 5}, {-1, INT32_MIN},
+                              {0, 0}, {80, 21}, {INT32_MIN, INT32_MIN}, {INT32_MAX - 1, 2014575439},
+                              {INT32_MAX - 1, 950091354}, {INT32_MAX - 1, 1241824310}};
   for (const auto& d : draws) EXPECT_EQ(RandomNumber(d[0]), d[1]) << "max " << d[0];
-  // The widest bound where the low word's carry decides: the third draw.
-  for (int32_t expected : {2014575439, 950091354, 1241824310}) EXPECT_EQ(RandomNumber(INT32_MAX - 1), expected);
   ForgetRandomSeed();
   EXPECT_FALSE(CurrentRandomState().seeded);
   EXPECT_TRUE(RandomNumber(8) <= 8 && CurrentRandomState().seeded);  // seeded by the first draw
   // Remainders of a division truncated toward zero.
   const int32_t remainders[][3] = {{44, 9, 8}, {80, 9, 8}, {9, 9, 0}, {-7, 3, -1}, {7, -3, 1}};
-  for (const auto& c : remainders) EXPECT_EQ(RemainderOf(c[0], c[1]), c[2]) << c[0] << " % " << c[1];
+  for (const auto& c : remainders) EXPECT_EQ(RemainderOf(c[0], c[1]), c[2]) << c[0] << "%" << c[1];
 }
 
-class GeneratorTest : public GridTest {
- protected:
-  void TearDown() override { difficultyLevel = extraAttempts = 0; GridTest::TearDown(); }
-  static int Digits() {
-    int count = 0;
-    for (int i = 0; i < 81; ++i) count += Cell(i / 9, i % 9).value != 0;
-    return count;
-  }
-};
+static int Digits() {
+  int count = 0;
+  for (int i = 0; i < 81; ++i) count += Cell(i / 9, i % 9).value != 0;
+  return count;
+}
 
-TEST_F(GeneratorTest, LevelsBoundTheDigitsAndPositionsNeverConflict) {
+TEST_F(GridTest, GeneratorLevelsBoundTheDigitsAndPositionsNeverConflict) {
   const int32_t attempts[] = {8, 5, 4};
   for (int32_t level = 1; level <= 3; ++level) {
-    int most = 0;
+    SCOPED_TRACE(level);
     for (uint32_t seed = 0; seed < 300; ++seed) {
       SeedRandom(seed);
       for (int i = 0; i < 2 + 2 * attempts[level - 1]; ++i) RandomStep();
-      const std::vector<uint32_t> expected = Words();  // after exactly 2 + 2 * extraAttempts draws
+      const uint64_t next = RandomStep();  // the step after exactly 2 + 2 * extraAttempts draws
       SeedRandom(seed);  // each run starts from a reset grid: the last run's digits are gone
       difficultyLevel = level;
       GeneratePosition();
-      ASSERT_TRUE(extraAttempts == attempts[level - 1] && Words() == expected) << level << " " << seed;
-      ASSERT_TRUE(Digits() >= 1 && Digits() <= 1 + extraAttempts && ConflictFree()) << level << " " << seed;
-      most = std::max(most, Digits());
+      ASSERT_TRUE(extraAttempts == attempts[level - 1] && RandomStep() == next) << seed;
+      ASSERT_TRUE(Digits() >= 1 && Digits() <= 1 + extraAttempts && ConflictFree()) << seed;
     }
-    EXPECT_EQ(most, 1 + attempts[level - 1]) << "the upper bound is reachable";
   }
-  difficultyLevel = 3;
-  SeedRandom(0);
+  SeedRandom(0);  // at level 3 still; the first draws are cell 44 and digit 7 + 1
   GeneratePosition();
-  EXPECT_EQ(Cell(4, 8).value, 8);       // from seed 0 the first draws are cell 44 and digit 7 + 1
+  EXPECT_EQ(Cell(4, 8).value, 8);
   difficultyLevel = extraAttempts = 0;  // no settings yet and no slider event: no extra attempts
   GeneratePosition();
   EXPECT_EQ(Digits(), 1);
@@ -72,6 +61,5 @@ TEST_F(GeneratorTest, LevelsBoundTheDigitsAndPositionsNeverConflict) {
     GeneratePosition();
     EXPECT_EQ(extraAttempts, 5);
   }
+  difficultyLevel = extraAttempts = 0;
 }
-
-}  // namespace

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "engine/cell_grid.h"
 
 using Rows = const char* const[9];
@@ -28,17 +26,12 @@ class GridTest : public testing::Test {
     for (int c = 0; c < 9; ++c) text += char('0' + Cell(r, c).value);
     return text;
   }
-  static std::string Candidates(int r, int c) { return Cell(r, c).candidates ? Cell(r, c).candidates : ""; }
-  static std::string Peers(int r, int c) {
-    TempScope scope;
-    return PeerDigits(int8_t(r), int8_t(c));
-  }
   static bool ConflictFree() {
     for (int i = 0; i < 81; ++i) if (CellConflicts(int8_t(i / 9), int8_t(i % 9))) return false;
     return true;
   }
 };
 
-// A completed grid, reached from its puzzle by single candidates alone.
+// A completed grid.
 inline Rows SOLVED = {"534678912", "672195348", "198342567", "859761423", "426853791",
                       "713924856", "961537284", "287419635", "345286179"};

@@ -3,48 +3,39 @@
 #include "engine/solver.h"
 #include "tests/engine/grid_fixture.h"
 
-namespace {
-
 using SolverTest = GridTest;
 
-int32_t Solve(int32_t startCount = 0) { trialCount = startCount; return SolveFrom(0, 0); }
+static int32_t Solve(int32_t startCount = 0) { trialCount = startCount; return SolveFrom(0, 0); }
 
 const char* const EMPTY_GRID_SOLUTION[9] = {
     "123456789", "456789123", "789123456", "214365897", "365897214",
     "897214365", "531642978", "642978531", "978531642",
 };
 
-// Each position is eliminated first when asked, then searched from (0, 0);
-// rows missing after the search are empty.
+// Each position is eliminated first, then searched from (0, 0); rows missing
+// after the search are empty.
 TEST_F(SolverTest, ResultTriesAndTheGridLeftBehind) {
-  const struct { const char* what; Rows rows; bool eliminate; int32_t result, tries; Rows after; } cases[] = {
-      {"empty grid: the first solution in row order", {}, false, 1, 391,
-       {"123456789", "456789123", "789123456", "214365897", "365897214", "897214365", "531642978", "642978531",
-        "978531642"}},
-      // The limit fires on the 30000th try; each caller on the way out then
-      // counts its own try, and the current path stays in the grid.
-      {"row 8 holding 1-8 and a 9 at (0, 8): hopeless", {"........9", "", "", "", "", "", "", "", "12345678."},
-       true, 2, 30062,
-       {"214365879", "356789124", "789124356", "431298567", "572613948", "698547213", "845972631", "900000000",
-        "123456780"}},
-      // (0, 0) may only hold 9, which (1, 0) already has.
-      {"no completion, proved at the first cell", {".12345678", "9"}, false, 0, 0,
-       {"012345678", "900000000"}},
-      // Row 0 keeps candidates 1 and 2 in each cell, but also needs a 3,
-      // which the box forbids.
-      {"dead end found only by search, undone", {"...456789", "3"}, true, 0, 4,
-       {"000456789", "300000000"}},
-      {"partly given grid completed around its givens", {"534678912", "672195348", "198342567"}, true, 1, 119,
-       {"534678912", "672195348", "198342567", "213456789", "456789123", "789213456", "321567894", "847921635",
-        "965834271"}},
+  const struct { Rows rows; int32_t result, tries; Rows after; } cases[] = {
+      // The empty grid: the first solution in row order.
+      {{}, 1, 391, {"123456789", "456789123", "789123456", "214365897", "365897214", "897214365",
+                    "531642978", "642978531", "978531642"}},
+      // Row 8 holding 1-8 and a 9 at (0, 8): hopeless. The limit fires on the
+      // 30000th try; each caller on the way out then counts its own try, and
+      // the current path stays in the grid.
+      {{"........9", "", "", "", "", "", "", "", "12345678."}, 2, 30062,
+       {"214365879", "356789124", "789124356", "431298567", "572613948", "698547213", "845972631",
+        "900000000", "123456780"}},
+      // A dead end found only by search, and undone: row 0 keeps candidates 1
+      // and 2 in each cell, but also needs a 3, which the box forbids.
+      {{"...456789", "3"}, 0, 4, {"000456789", "300000000"}},
   };
   for (const auto& t : cases) {
-    SCOPED_TRACE(t.what);
+    SCOPED_TRACE(&t - cases);
     Load(t.rows);
-    if (t.eliminate) EliminateCandidates();
+    EliminateCandidates();
     EXPECT_EQ(Solve(), t.result);
     EXPECT_EQ(trialCount, t.tries);
-    for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), t.after[r] ? t.after[r] : "000000000") << "row " << r;
+    for (int r = 0; r < 9; ++r) EXPECT_EQ(Row(r), t.after[r] ? t.after[r] : "000000000") << r;
     EXPECT_EQ(GridFull() && ConflictFree(), t.result == 1);
   }
 }
@@ -62,5 +53,3 @@ TEST_F(SolverTest, SolutionCompletedOnTheLastAllowedTryIsKept) {
   ResetCells();
   EXPECT_EQ(Solve(29690), 2);
 }
-
-}  // namespace
