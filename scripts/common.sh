@@ -6,7 +6,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev libpng-dev
-          wine wine64 xvfb x11-apps x11-utils xdotool imagemagick fonts-liberation clang lld)
+          wine wine64 xvfb x11-apps x11-utils xdotool imagemagick fonts-liberation clang lld
+          python3)
 
 say() { printf '== %s\n' "$*"; }
 
@@ -38,13 +39,15 @@ jobs_count() { nproc 2>/dev/null || echo 2; }
 
 # build_tree NAME [cmake options...]: configures build/NAME (again, so that a
 # named target added since is known), then builds what is stale (only
-# $BUILD_TARGET when that is set).
+# the targets $BUILD_TARGET names, when it is set).
 build_tree() {
   local name=$1; shift
   local dir="$BUILD/$name"
   cmake -S "$ROOT" -B "$dir" "$@" >"$BUILD/$name-configure.log" 2>&1 ||
     { cat "$BUILD/$name-configure.log"; return 1; }
-  cmake --build "$dir" -j "$(jobs_count)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
+  local targets=()
+  [ -n "${BUILD_TARGET:-}" ] && read -r -a targets <<<"--target $BUILD_TARGET"
+  cmake --build "$dir" -j "$(jobs_count)" "${targets[@]}"
 }
 
 build_native() { build_tree native -DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON; }
@@ -61,6 +64,32 @@ build_clang() {
   build_tree clang-win64 -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/clang-mingw-w64-x86_64.cmake" \
     -DTESSEL_TOOLS_DIR="$BUILD/native/tools" -DTESSEL_WERROR=ON
+}
+
+# The time the release's zip entries carry: SOURCE_DATE_EPOCH when set,
+# else the time of the last commit, else none (1980, the zip's first day).
+source_date() {
+  echo "${SOURCE_DATE_EPOCH:-$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null || echo 0)}"
+}
+
+# package_release: build/dist/TesselSudoku-VERSION-win64.zip from build/win64's
+# program, stripped, with the user's notes and the licence; then the zip
+# unpacked into the fresh folder build/dist/unpacked. Sets RELEASE_ZIP and
+# RELEASE_EXE (the unpacked exe). strip would write the time into the exe's
+# header; SOURCE_DATE_EPOCH=0 keeps it at 0, as the linker leaves it.
+package_release() {
+  local dist="$BUILD/dist" version
+  version=$(sed -n 's/.*VALUE "ProductVersion", "\(.*\)".*/\1/p' "$ROOT/ui/resources.rc")
+  RELEASE_ZIP="$dist/TesselSudoku-$version-win64.zip"
+  RELEASE_EXE="$dist/unpacked/TesselSudoku.exe"
+  rm -rf "$dist"
+  mkdir -p "$dist/stage"
+  SOURCE_DATE_EPOCH=0 x86_64-w64-mingw32-strip -o "$dist/stage/TesselSudoku.exe" \
+    "$BUILD/win64/app/TesselSudoku.exe"
+  SOURCE_DATE_EPOCH=$(source_date) python3 "$ROOT/scripts/release_zip.py" "$RELEASE_ZIP" \
+    TesselSudoku.exe="$dist/stage/TesselSudoku.exe" README.txt="$ROOT/release/README.txt" \
+    LICENSE="$ROOT/LICENSE"
+  python3 -m zipfile -e "$RELEASE_ZIP" "$dist/unpacked"
 }
 
 XVFB_PID=""

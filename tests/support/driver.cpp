@@ -283,6 +283,7 @@ Program::~Program() {
   Kill();
   CloseHandle(job_);
   CloseHandle(process_);
+  if (!own_) return;
   DeleteFileA((directory_ + SETTINGS_FILE).c_str());
   RemoveDirectoryA(directory_.c_str());
 }
@@ -291,9 +292,11 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   static int serial = 0;
   char temp[MAX_PATH] = "";
   GetTempPathA(sizeof temp, temp);
-  directory_ = std::string(temp) + "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(++serial);
-  CreateDirectoryA(directory_.c_str(), nullptr);
+  if (own_) {
+    directory_ = std::string(temp) + "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(++serial);
+    CreateDirectoryA(directory_.c_str(), nullptr);
+  }
   if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
   // In a job, so that ending the program also ends what it started.
   job_ = CreateJobObjectA(nullptr, nullptr);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Input as a person gives it; coordinates are the screen's.
@@ -67,11 +68,14 @@ struct Box {
 class Program {
  public:
   Program() = default;
+  // Runs in `directory`, which stays as the program leaves it.
+  explicit Program(std::string directory) : directory_(std::move(directory)), own_(false) {}
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Starts TESSEL_EXE (or `exe`) in a new empty working directory, with
+  // Starts TESSEL_EXE (or `exe`) in a new empty working directory (or the
+  // one given to the constructor), with
   // "sudoku.syd" holding `settings` when given; a probe build is told to
   // see `refused` fail (probe.h). Start also waits until the main window is
   // shown, takes messages and is painted, and in front.
@@ -122,6 +126,7 @@ class Program {
 
  private:
   std::string directory_;
+  bool own_ = true;  // a directory of its own, removed at the end
   HANDLE process_ = nullptr, job_ = nullptr;
   DWORD id_ = 0;
   HWND window_ = nullptr;

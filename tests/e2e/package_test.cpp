@@ -1,0 +1,43 @@
+// The release as a user meets it: the exe from the zip, started in the
+// folder it was unpacked to, plays a game and leaves its settings file
+// there. Runs when TESSEL_PACKAGED_EXE names that exe (a Windows path), as
+// scripts/package and scripts/test do.
+#include <cstdlib>
+
+#include "tests/e2e/e2e_test.h"
+
+namespace e2e {
+namespace {
+
+TEST(Package, UnpackedProgramPlaysAndKeepsItsLevel) {
+  const char* exe = std::getenv("TESSEL_PACKAGED_EXE");
+  if (!exe || !*exe) GTEST_SKIP() << "TESSEL_PACKAGED_EXE names no unpacked exe";
+  const std::string path = exe;
+  const std::string folder = path.substr(0, path.find_last_of('\\'));
+  DeleteFileA((folder + "\\sudoku.syd").c_str());  // left by a first run of the suite
+  Program program(folder);
+  ASSERT_TRUE(program.Start(std::nullopt, exe));
+  ASSERT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
+
+  program.ClickGadget(ENTER_DIGITS);
+  const Grid position = AwaitNewPosition(program, EMPTY_ROWS);
+  EXPECT_NE(position, EMPTY_ROWS);
+  program.ClickGadget(SOLVE);
+  HWND box = program.AwaitBox(STEP_TIMEOUT);
+  ASSERT_TRUE(box);
+  // A random position is nearly always solved; the search may give up.
+  const std::string title = Program::ReadBox(box).title;
+  EXPECT_TRUE(title == "Sudoku solved !" || title == "Unsolvable initial configuration") << title;
+  EXPECT_TRUE(program.AnswerBoxesUntil(
+      [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
+  if (title == "Sudoku solved !") {
+    for (const std::string& row : program.Rows()) EXPECT_EQ(row.find('.'), std::string::npos);
+  }
+
+  program.ClickGadget(CLOSE);
+  EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), 0u);
+  EXPECT_EQ(program.Settings(), SettingsBytes(0, 2));
+}
+
+}  // namespace
+}  // namespace e2e
