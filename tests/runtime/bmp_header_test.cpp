@@ -30,11 +30,12 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
   EXPECT_FALSE(BmpReadLayout(nullptr, SIZE_MAX, a) || BmpReadLayout(rgb.data(), rgb.size() - 1, a));
 
   // One field changed: the width, height and colour-table limits and past them.
-  enum Base { RGB, RLE, TALL, TABLE };
+  enum Base { RGB, RLE, TALL, TABLE, RLE4 };
   Bytes tall = Make24(1, 4097, [](int32_t, int32_t) { return 7u; });
   Bytes table = Assemble(3, 2, 24, BMP_RGB, std::vector<uint32_t>(257), Bytes(24));
   Put(tall, 22, 4096), Put(table, 46, 0);  // a row to spare; room for 257 colours
-  const Bytes bases[] = {rgb, rle, tall, table};
+  const Bytes bases[] = {rgb, rle, tall, table,
+                         Assemble(26, 26, 4, BMP_RLE4, std::vector<uint32_t>(16), Bytes(40, 1))};
   const struct { size_t at; uint32_t value; Base base; bool accepted; } cases[] = {
       // A file size below the headers; an older and a newer information header;
       // widths: zero, negative, the widest, too wide.
@@ -46,10 +47,11 @@ TEST(BmpHeader, ReadsTheLayoutOfRunLengthAndTrueColourFiles) {
       // Two planes; 7, 16 and 32 bits per pixel.
       {26, 2, RGB, false}, {28, 7, RGB, false}, {28, 16, RGB, true}, {28, 32, RGB, true},
       // Bit-field masks, 24-bit run-length of both kinds, top-down run-length,
-      // RLE4 at 8 bits, run-length at 4 bits, a run-length file of one row.
+      // RLE4 at 8 bits, run-length at 4 bits, a run-length file of one row,
+      // RLE4 at 4 bits with all of its 16 colours.
       {30, 3, RLE, false}, {30, BMP_RLE8, RGB, false}, {30, BMP_RLE4, RGB, false},
       {22, 0xFFFFFFE6, RLE, false}, {30, BMP_RLE4, RLE, false}, {28, 4, RLE, false},
-      {22, 1, RLE, true},
+      {22, 1, RLE, true}, {46, 0, RLE4, true},
       // Colours used: a true-colour table too long; 0 (all 256), 3, too many at 8 bits.
       {46, 257, TABLE, false}, {46, 0, RLE, true}, {46, 3, RLE, true}, {46, 257, RLE, false},
       // Pixel data inside the colour table or past the end; run-length sizes 0 and too big.
