@@ -1,5 +1,6 @@
-# Shared by scripts/test and scripts/run: package installation, the two build
-# trees, and a private Xvfb display and Wine prefix that are always stopped.
+# Shared by scripts/test, scripts/run and scripts/package: package installation,
+# the build trees, the release zip, and a private Xvfb display and Wine prefix
+# that are always stopped.
 # Source it; it defines functions and sets ROOT and BUILD.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
