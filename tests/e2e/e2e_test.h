@@ -17,7 +17,7 @@ constexpr DWORD STEP_TIMEOUT = 10000;
 // The 8 bytes of a settings file.
 inline Bytes SettingsBytes(int32_t donated, int32_t level) {
   const int32_t values[2] = {donated, level};  // little-endian, as the program writes them
-  return Bytes(reinterpret_cast<const uint8_t*>(values), reinterpret_cast<const uint8_t*>(values + 2));
+  return {reinterpret_cast<const uint8_t*>(values), reinterpret_cast<const uint8_t*>(values + 2)};
 }
 
 // A screenshot once the program has painted what it shows.
@@ -53,7 +53,7 @@ inline bool ButtonShows(const Program& program, int button, const char* text, bo
 }
 
 // Ends the program with its Escape shortcut; its exit code.
-inline std::optional<DWORD> Quit(Program& program) {
+inline std::optional<DWORD> Quit(const Program& program) {
   program.ToFront();
   input::KeyPress(VK_ESCAPE);
   return program.AwaitExit(STEP_TIMEOUT);
@@ -103,7 +103,7 @@ inline void ClickGadgetOf(HWND window, int gadget) {
 // front with its content painted; null when it does not come. Under Wine on
 // a bare display a click right after a side window closed is now and then
 // lost, so the button is clicked again, as a user would.
-inline HWND OpenSide(Program& program, const Side& side, bool byButton) {
+inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
   HWND window = nullptr;
   for (int attempt = 0; attempt < 3 && !window; ++attempt) {
     if (!program.AwaitInput(STEP_TIMEOUT)) program.ToFront();

@@ -84,7 +84,8 @@ struct Figures {
 Figures Measure(const Program& program, int round, DWORD start) {
   Sleep(300);  // let painting settle
   const Figures f{round, CountWindows(program.ProcessId()), 0, MemoryOf(program.ProcessId())};
-  const int gdi = atoi(ProbeAsk(program.ProcessId(), PROBE_GDI_COUNT).c_str());
+  const int gdi = static_cast<int>(strtol(ProbeAsk(program.ProcessId(), PROBE_GDI_COUNT).c_str(),
+                                          nullptr, 10));
   printf("| %d | %d | %d | %zu | %zu | %zu | %.1f |\n", round, f.windows, gdi, f.memory.workingSet >> 10,
          f.memory.peakWorkingSet >> 10, f.memory.privateBytes >> 10, (GetTickCount() - start) / 1e3);
   (void)fflush(stdout);
@@ -93,7 +94,8 @@ Figures Measure(const Program& program, int round, DWORD start) {
 
 TEST(Leaks, SoakAtEveryLevelKeepsObjectCountsAndMemory) {
   const char* variable = getenv("TESSEL_SOAK_ROUNDS");
-  const int rounds = variable && atoi(variable) > 0 ? atoi(variable) : 30;
+  const long asked = variable ? strtol(variable, nullptr, 10) : 0;
+  const int rounds = asked > 0 ? static_cast<int>(asked) : 30;
   const int extrasEvery = std::max(ROUNDS_PER_LEVEL, rounds / MOST_EXTRAS);
   Program program;
   ASSERT_TRUE(program.Start(SettingsBytes(0, 1), TESSEL_PROBE_EXE));

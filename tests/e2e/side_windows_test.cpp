@@ -52,8 +52,10 @@ DWORD WINAPI RunBystander(LPVOID ready) {
   };
   windowClass.lpszClassName = "TesselBystander";
   RegisterClassA(&windowClass);
-  CreateWindowExA(0, windowClass.lpszClassName, "Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900,
-                  600, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  if (!CreateWindowExA(0, windowClass.lpszClassName, "Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                       900, 600, 300, 200, nullptr, nullptr, nullptr, nullptr)) {
+    return 1;  // never ready: the test says so
+  }
   SetEvent(ready);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
@@ -87,8 +89,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
   ASSERT_EQ(WaitForSingleObject(ready, 5000), WAIT_OBJECT_0);
   Program program;
   ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE));
-  bool byButton = false;
-  for (const Closing& closing : closings) {
+  for (bool byButton = false; const Closing& closing : closings) {
     SCOPED_TRACE(std::string(closing.side->title) + ", " + closing.name);
     HWND side = OpenSide(program, *closing.side, byButton = !byButton);
     ASSERT_TRUE(side);

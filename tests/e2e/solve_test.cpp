@@ -15,7 +15,7 @@ namespace {
 const char IMPOSSIBLE[] = "It is impossible to solve this Sudoku.";
 const char EXCEPTIONAL_TITLE[] = "Unsolvable initial configuration";
 const char EXCEPTIONAL_TEXT[] = "Note:\n\nExceptional grid configuration[\\s\\S]*";
-const char ANALYZE_TEXT[] = "Analyze the diagram\\.[\\s\\S]*";
+const char ANALYZE_TEXT[] = R"(Analyze the diagram\.[\s\S]*)";
 
 using Check = std::function<bool(const Grid& typed, const Grid& shown)>;
 const Check AS_TYPED = [](const Grid& typed, const Grid& shown) { return shown == typed; };

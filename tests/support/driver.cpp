@@ -179,8 +179,11 @@ std::vector<HWND> VisibleWindows(DWORD process) {
   std::pair<DWORD, std::vector<HWND>> search{process, {}};
   EnumWindows(
       [](HWND window, LPARAM data) {
-        auto& [owner, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
-        if (IsWindowVisible(window) && (!owner || ProcessOf(window) == owner)) found.push_back(window);
+        auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
+        const DWORD owner = search->first;
+        if (IsWindowVisible(window) && (!owner || ProcessOf(window) == owner)) {
+          search->second.push_back(window);
+        }
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -289,10 +292,10 @@ Program::~Program() {
 }
 
 bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
-  static int serial = 0;
-  char temp[MAX_PATH] = "";
-  GetTempPathA(sizeof temp, temp);
   if (own_) {
+    static int serial = 0;
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
     directory_ = std::string(temp) + "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
                  std::to_string(++serial);
     CreateDirectoryA(directory_.c_str(), nullptr);
