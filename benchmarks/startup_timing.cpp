@@ -9,9 +9,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
 #include <string>
+#include <vector>
 
 namespace {
 

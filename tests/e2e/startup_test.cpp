@@ -92,8 +92,7 @@ TEST(StartUp, NoRoomForTheProgramStateStopsWithAMessage) {
 // The exe carries icon 1, the manifest asking for the common controls of
 // version 6 for any processor, and a version resource.
 TEST(ProgramFile, HoldsItsIconManifestAndVersion) {
-  std::string path = "Z:" + std::string(TESSEL_EXE);
-  std::replace(path.begin(), path.end(), '/', '\\');
+  const std::string path = WindowsPath(TESSEL_EXE);
   HMODULE exe = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr) << path;
   EXPECT_NE(LoadIconA(exe, MAKEINTRESOURCEA(1)), nullptr);

@@ -168,6 +168,12 @@ Box::Icon IconOf(HWND box) {
 
 }  // namespace
 
+std::string WindowsPath(std::string path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return "Z:" + path;
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   for (const DWORD start = GetTickCount(); !condition(); Sleep(5)) {
     if (GetTickCount() - start >= milliseconds) return false;
@@ -306,10 +312,7 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  // A host path as the platform takes it: "/work/..." becomes "Z:\work\...".
-  std::string path = exe ? exe : TESSEL_EXE;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  if (path[0] == '\\') path = "Z:" + path;
+  const std::string path = WindowsPath(exe ? exe : TESSEL_EXE);
   std::string command = "\"" + path + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

@@ -49,6 +49,9 @@ int CountWindows(DWORD process);
 std::string StoredText(HWND window);
 std::string AskedText(HWND window);
 bool SetClipboardText(const char* text);
+// A host path as the platform takes it: "/work/..." becomes "Z:\work\...";
+// a Windows path stays as it is.
+std::string WindowsPath(std::string path);
 
 struct MemoryFigures {
   size_t workingSet = 0, peakWorkingSet = 0, privateBytes = 0;
