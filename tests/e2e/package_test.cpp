@@ -24,14 +24,13 @@ TEST(Package, UnpackedProgramPlaysAndKeepsItsLevel) {
   EXPECT_NE(position, EMPTY_ROWS);
   program.ClickGadget(SOLVE);
   HWND box = program.AwaitBox(STEP_TIMEOUT);
-  ASSERT_TRUE(box);
-  // A random position is nearly always solved; the search may give up.
+  ASSERT_TRUE(box);  // a random position is nearly always solved; the search may give up
   const std::string title = Program::ReadBox(box).title;
   EXPECT_TRUE(title == "Sudoku solved !" || title == "Unsolvable initial configuration") << title;
   EXPECT_TRUE(program.AnswerBoxesUntil(
       [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
-  if (title == "Sudoku solved !") {
-    for (const std::string& row : program.Rows()) EXPECT_EQ(row.find('.'), std::string::npos);
+  for (const std::string& row : program.Rows()) {  // solved: every field filled
+    EXPECT_TRUE(title != "Sudoku solved !" || row.find('.') == std::string::npos) << row;
   }
 
   program.ClickGadget(CLOSE);

@@ -53,9 +53,7 @@ DWORD WINAPI RunBystander(LPVOID ready) {
   windowClass.lpszClassName = "TesselBystander";
   RegisterClassA(&windowClass);
   if (!CreateWindowExA(0, windowClass.lpszClassName, "Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                       900, 600, 300, 200, nullptr, nullptr, nullptr, nullptr)) {
-    return 1;  // never ready: the test says so
-  }
+                       900, 600, 300, 200, nullptr, nullptr, nullptr, nullptr)) return 1;
   SetEvent(ready);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
@@ -91,8 +89,8 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
   ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE));
   for (const Closing& closing : closings) {
     SCOPED_TRACE(std::string(closing.side->title) + ", " + closing.name);
-    const bool byButton = (&closing - closings) % 2 == 0;  // opened by button and shortcut in turn
-    HWND side = OpenSide(program, *closing.side, byButton);
+    // Opened by button and by shortcut in turn.
+    HWND side = OpenSide(program, *closing.side, (&closing - closings) % 2 == 0);
     ASSERT_TRUE(side);
     EXPECT_FALSE(IsWindowEnabled(program.Window()));
     if (&closing == closings) {

@@ -49,8 +49,7 @@ int CountWindows(DWORD process);
 std::string StoredText(HWND window);
 std::string AskedText(HWND window);
 bool SetClipboardText(const char* text);
-// A host path as the platform takes it: "/work/..." becomes "Z:\work\...";
-// a Windows path stays as it is.
+// A host path as the platform takes it ("/w/x" becomes "Z:\w\x").
 std::string WindowsPath(std::string path);
 
 struct MemoryFigures {
