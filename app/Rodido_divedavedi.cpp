@@ -2,6 +2,7 @@
 // table of commands, and shutdown.
 #include "app/cell_fields.h"
 #include "app/commands.h"
+#include "app/help_topics.h"
 #include "app/oplata.h"
 #include "app/oprsud.h"
 #include "app/program.h"
@@ -24,7 +25,6 @@ namespace {
 
 int32_t quitFlag;
 
-constexpr char HELP_FILE[] = "tesselsudoku.hlp";
 // The highest index of markerList: one marker per cell at most.
 constexpr int32_t MARKER_LIST_LAST = 81;
 
@@ -43,10 +43,10 @@ constexpr Command COMMANDS[] = {
     {BUTTON_CHECK, true, [](int32_t) { CheckAndAnswer(); }},
     {BUTTON_ENTER, true, [](int32_t) { EnterDigits(); }},
     {BUTTON_CLOSE, true, [](int32_t) { quitFlag = 1; }},
-    {BUTTON_HELP, true, [](int32_t) { ShowHelpTopic(HELP_FILE, "Program commands"); }},
-    {BUTTON_RULES, true, [](int32_t) { ShowHelpTopic(HELP_FILE, "Rules of sudoku"); }},
-    {PORTRAIT_PICTURE, false, [](int32_t) { ShowHelpTopic(HELP_FILE, "History"); }},
-    {PORTRAIT_CAPTION_PICTURE, false, [](int32_t) { ShowHelpTopic(HELP_FILE, "History"); }},
+    {BUTTON_HELP, true, [](int32_t) { ShowProgramHelp(HELP_PROGRAM_COMMANDS); }},
+    {BUTTON_RULES, true, [](int32_t) { ShowProgramHelp(HELP_RULES); }},
+    {PORTRAIT_PICTURE, false, [](int32_t) { ShowProgramHelp(HELP_HISTORY); }},
+    {PORTRAIT_CAPTION_PICTURE, false, [](int32_t) { ShowProgramHelp(HELP_HISTORY); }},
     {BUTTON_DONATE, true, [](int32_t) { RunDonationDialog(); }},
     {BUTTON_ABOUT, true, [](int32_t) { RunAboutWindow(); }},
 };

@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "runtime/help_file.h"
 #include "runtime/help_viewers.h"
 #include "runtime/memory.h"
 
@@ -31,6 +32,7 @@ constexpr size_t MAX_LOCATION_LENGTH = 2007;
 
 HMODULE helpLibrary;
 HelpViewers helpViewers = {WinHelpA, nullptr};
+bool viewersReplaced;  // a test's viewers stay in place when the library loads
 bool classicViewerUsed;
 
 BOOL CALLBACK DisableThreadWindow(HWND window, LPARAM /*data*/) {
@@ -115,13 +117,18 @@ void HelpLayerStart() {
   helpLibrary = LoadLibraryA("hhctrl.ocx");
   // The export's address arrives as a generic procedure; void* bridges the cast.
   FARPROC entry = helpLibrary ? GetProcAddress(helpLibrary, "HtmlHelpA") : nullptr;
-  helpViewers.html = reinterpret_cast<HtmlHelpEntry>(reinterpret_cast<void*>(entry));
+  if (!viewersReplaced) {
+    helpViewers.html = reinterpret_cast<HtmlHelpEntry>(reinterpret_cast<void*>(entry));
+  }
 }
 
 void HelpLayerStop() {
   // The library stays loaded: a viewer it opened may still be closing.
   if (helpLibrary) CloseHelpViewer();
+  CarriedHelpFileDelete();  // only now does no viewer hold it
 }
+
+bool HtmlHelpAvailable() { return helpViewers.html != nullptr; }
 
 HWND ShowHelpTopic(const char* file, const char* topic) {
   classicViewerUsed = false;
@@ -147,5 +154,6 @@ void CloseHelpViewer() {
 HelpViewers HelpViewersReplace(HelpViewers viewers) {
   const HelpViewers replaced = helpViewers;
   helpViewers = viewers;
+  viewersReplaced = true;
   return replaced;
 }

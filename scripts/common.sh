@@ -8,7 +8,7 @@ BUILD="$ROOT/build"
 
 PACKAGES=(cmake g++ g++-mingw-w64-x86-64-posix googletest libbenchmark-dev libpng-dev
           wine wine64 xvfb x11-apps x11-utils xdotool imagemagick fonts-liberation clang lld
-          python3)
+          python3 halibut libchm-dev)
 
 say() { printf '== %s\n' "$*"; }
 

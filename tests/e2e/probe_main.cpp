@@ -1,7 +1,8 @@
 // A test build of the program with a probe: beside the program's own thread,
 // a probe thread answers requests on the named pipe "\\.\pipe\tessel-probe-PID"
 // (probe.h). The help viewer and the shell's open call are replaced by
-// recorders; TESSEL_REFUSE makes one creation fail.
+// recorders; TESSEL_REFUSE makes one creation fail, or leaves the program
+// without an HTML help viewer.
 #include <windows.h>
 
 #include <cstdint>
@@ -48,6 +49,11 @@ BOOL WINAPI RecordHelp(HWND /*owner*/, LPCSTR file, UINT command, ULONG_PTR data
   return TRUE;
 }
 
+HWND WINAPI RecordHtmlHelp(HWND /*owner*/, LPCSTR location, UINT command, DWORD_PTR /*data*/) {
+  Log(std::string("html|") + (location ? location : "-") + "|" + std::to_string(command));
+  return nullptr;
+}
+
 HINSTANCE WINAPI RecordShell(HWND /*owner*/, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                              LPCSTR directory, INT show) {
   Log(std::string("shell|") + verb + "|" + file + "|" + parameters + "|" + directory + "|" +
@@ -86,7 +92,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   startupFaults = {strcmp(refused, "markerList") == 0, strcmp(refused, "cellGrid") == 0};
   sideWindowFaults = {strcmp(refused, "sideWindow") == 0, strcmp(refused, "sideGadgetList") == 0};
   InitializeCriticalSection(&logLock);
-  HelpViewersReplace({RecordHelp, nullptr});
+  const bool htmlHelp = strcmp(refused, "htmlHelp") != 0;
+  HelpViewersReplace({RecordHelp, htmlHelp ? RecordHtmlHelp : nullptr});
   shellOpener = RecordShell;
   CloseHandle(CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr));
   RunProgram(instance);

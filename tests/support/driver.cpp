@@ -54,13 +54,15 @@ void Click(int x, int y) {
 void AwaitDoubleClickTime() { Sleep(GetDoubleClickTime() + 50); }
 
 void KeyPress(WORD virtualKey, uint32_t modifiers) {
+  constexpr std::pair<Modifiers, WORD> HELD[] = {{SHIFT, VK_SHIFT}, {CONTROL, VK_CONTROL},
+                                                  {ALT, VK_MENU}};
   std::vector<INPUT> events;
-  for (const WORD held : {VK_SHIFT, VK_CONTROL}) {
-    if (modifiers & (held == VK_SHIFT ? SHIFT : CONTROL)) events.push_back(Key(held, true));
+  for (const auto& [modifier, key] : HELD) {
+    if (modifiers & modifier) events.push_back(Key(key, true));
   }
   events.insert(events.end(), {Key(virtualKey, true), Key(virtualKey, false)});
-  for (const WORD held : {VK_CONTROL, VK_SHIFT}) {
-    if (modifiers & (held == VK_SHIFT ? SHIFT : CONTROL)) events.push_back(Key(held, false));
+  for (const auto& [modifier, key] : HELD) {
+    if (modifiers & modifier) events.push_back(Key(key, false));
   }
   Send(events);
 }
@@ -100,11 +102,6 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
 }  // namespace input
 
 namespace e2e {
-namespace {
-
-constexpr DWORD ANSWER_TIMEOUT = 3000;  // for a message the program must answer
-constexpr DWORD START_TIMEOUT = 30000;  // a cold Wine start can be slow
-constexpr char SETTINGS_FILE[] = "\\sudoku.syd";
 
 bool WriteBytes(const std::string& path, const Bytes& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -115,6 +112,12 @@ bool WriteBytes(const std::string& path, const Bytes& bytes) {
   CloseHandle(file);
   return ok && written == size;
 }
+
+namespace {
+
+constexpr DWORD ANSWER_TIMEOUT = 3000;  // for a message the program must answer
+constexpr DWORD START_TIMEOUT = 30000;  // a cold Wine start can be slow
+constexpr char SETTINGS_FILE[] = "\\sudoku.syd";
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
@@ -317,10 +320,15 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);  // inherited by the program only
+  // Inherited by the program only: the driver's own temporary folder stays.
+  char driverTemp[MAX_PATH] = "";
+  GetEnvironmentVariableA("TMP", driverTemp, sizeof driverTemp);
+  SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);
+  if (!tempFolder_.empty()) SetEnvironmentVariableA("TMP", tempFolder_.c_str());
   const bool created = CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE,
                                       CREATE_SUSPENDED, nullptr, directory_.c_str(), &startup, &info);
   SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
+  SetEnvironmentVariableA("TMP", *driverTemp ? driverTemp : nullptr);
   if (!created) return false;
   AssignProcessToJobObject(job_, info.hProcess);
   ResumeThread(info.hThread);

@@ -19,7 +19,7 @@
 // Input as a person gives it; coordinates are the screen's.
 namespace input {
 
-enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2 };
+enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2, ALT = 4 };
 
 void MouseMove(int x, int y);
 void MouseDown();
@@ -49,6 +49,8 @@ int CountWindows(DWORD process);
 std::string StoredText(HWND window);
 std::string AskedText(HWND window);
 bool SetClipboardText(const char* text);
+// A whole file, made anew; false when it could not be written.
+bool WriteBytes(const std::string& path, const Bytes& bytes);
 // A host path as the platform takes it ("/w/x" becomes "Z:\w\x").
 std::string WindowsPath(std::string path);
 
@@ -85,6 +87,9 @@ class Program {
               const char* refused = nullptr);
   bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
              const char* refused = nullptr);
+  // The temporary folder (TMP) the program is started with; the driver's
+  // own when none is given.
+  void SetTempFolder(std::string folder) { tempFolder_ = std::move(folder); }
   HWND Window() const { return window_; }
   DWORD ProcessId() const { return id_; }
   bool AwaitPainted(DWORD milliseconds) const;
@@ -127,7 +132,7 @@ class Program {
   std::optional<Bytes> Settings() const;
 
  private:
-  std::string directory_;
+  std::string directory_, tempFolder_;
   bool own_ = true;  // a directory of its own, removed at the end
   HANDLE process_ = nullptr, job_ = nullptr;
   DWORD id_ = 0;

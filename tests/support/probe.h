@@ -7,13 +7,15 @@ namespace e2e {
 
 inline constexpr char PROBE_PIPE_PREFIX[] = R"(\\.\pipe\tessel-probe-)";  // + process id
 // Requests: the number of GDI objects the process holds; the log of help
-// requests ("help|file|topic" lines) and shell-opens ("shell|verb|file|
+// requests ("help|file|topic" lines for the classic viewer, "html|location|
+// command" for the HTML one) and shell-opens ("shell|verb|file|
 // parameters|directory|show" lines) in the order they came.
 inline constexpr char PROBE_GDI_COUNT = 'G';
 inline constexpr char PROBE_LOG = 'L';
 
 // Names what the probe build is to see fail: "markerList" or "cellGrid"
-// (start-up's allocations), "sideWindow" or "sideGadgetList".
+// (start-up's allocations), "sideWindow" or "sideGadgetList"; "htmlHelp"
+// leaves it without an HTML help viewer, as without "hhctrl.ocx".
 inline constexpr char PROBE_REFUSE_VARIABLE[] = "TESSEL_REFUSE";
 
 }  // namespace e2e
