@@ -113,6 +113,18 @@ bool WriteBytes(const std::string& path, const Bytes& bytes) {
   return ok && written == size;
 }
 
+std::optional<Bytes> ReadBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  Bytes bytes(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
 namespace {
 
 constexpr DWORD ANSWER_TIMEOUT = 3000;  // for a message the program must answer
@@ -523,16 +535,6 @@ void Program::Kill() const {
   WaitForSingleObject(process_, 5000);
 }
 
-std::optional<Bytes> Program::Settings() const {
-  HANDLE file = CreateFileA((directory_ + SETTINGS_FILE).c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  Bytes bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
-}
+std::optional<Bytes> Program::Settings() const { return ReadBytes(directory_ + SETTINGS_FILE); }
 
 }  // namespace e2e
