@@ -1,10 +1,10 @@
 // "Solve for me": single candidates first, then the depth-first search with
-// its limit of tries; the solution goes into the cell fields.
+// its limit of tries, and where it gives up the complete search; the
+// solution goes into the cell fields.
 #include "app/cell_fields.h"
 #include "app/commands.h"
 #include "engine/cell_grid.h"
-#include "engine/elimination.h"
-#include "engine/solver.h"
+#include "engine/solve_grid.h"
 #include "engine/timing.h"
 #include "gui/gadget.h"
 #include "gui/window.h"
@@ -63,12 +63,6 @@ void RestoreButton() {
   GadgetSetText(BUTTON_SOLVE, "&Solve for me");
 }
 
-// The search: 1 solved, 0 proved impossible, 2 gave up at the limit.
-int32_t Search() {
-  trialCount = 0;
-  return SolveFrom(0, 0);
-}
-
 }  // namespace
 
 void SolveForMe(int32_t startedBy) {
@@ -82,24 +76,20 @@ void SolveForMe(int32_t startedBy) {
     return;
   }
   solveStart = Milliseconds();
-  EliminateCandidates();
-  if (GridFull() == 1) {
-    BuildSolvedMessage();
+  const int32_t result = SolveGrid();
+  // No completion exists: the grid holds only what was given and deduced,
+  // so the fields stay as the user left them.
+  if (result == 0) {
+    ShowUnsolvable(startedBy);
+    RestoreButton();
+    return;
+  }
+  // Only a fault in the complete search could bring this case back.
+  if (result == 2) {
+    ShowMessage(EXCEPTIONAL_TITLE, EXCEPTIONAL_TEXT, MB_ICONINFORMATION);
+    exceptionalFlag = 1;
   } else {
-    const int32_t result = Search();
-    // No completion exists: the grid holds only what was given and deduced,
-    // so the fields stay as the user left them.
-    if (result == 0) {
-      ShowUnsolvable(startedBy);
-      RestoreButton();
-      return;
-    }
-    if (result == 2) {
-      ShowMessage(EXCEPTIONAL_TITLE, EXCEPTIONAL_TEXT, MB_ICONINFORMATION);
-      exceptionalFlag = 1;
-    } else {
-      BuildSolvedMessage();
-    }
+    BuildSolvedMessage();
   }
   WriteCells();
   if (exceptionalFlag != 1) {

@@ -1,12 +1,18 @@
-// Engine speed: the searches the Solve for me command runs, and the peer
-// test under all of them.
+// Engine speed: the searches the Solve for me command runs, the complete
+// search on each puzzle of the test corpus, and the peer test under all of
+// them.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "engine/cell_grid.h"
+#include "engine/complete_search.h"
 #include "engine/elimination.h"
+#include "engine/solve_grid.h"
 #include "engine/solver.h"
 #include "runtime/memory.h"
 #include "runtime/strings.h"
+#include "tests/engine/puzzle_corpus.h"
 
 namespace {
 
@@ -43,6 +49,36 @@ void BM_SolveEmptyGrid(benchmark::State& state) { Solve(state, EMPTY); }
 void BM_SolveToTheLimit(benchmark::State& state) { Solve(state, ROW_EIGHT); }
 void BM_SolveBySinglesAlone(benchmark::State& state) { Solve(state, SINGLES); }
 
+Position Parse(const char* cells) {
+  Position digits{};
+  for (int i = 0; i < 81; ++i) {
+    digits[i] = static_cast<int8_t>(cells[i] >= '1' && cells[i] <= '9' ? cells[i] - '0' : 0);
+  }
+  return digits;
+}
+
+// The complete search alone, from the given digits.
+void CompleteSearch(benchmark::State& state, const char* cells) {
+  const Position given = Parse(cells);
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
+    Position digits = given;
+    benchmark::DoNotOptimize(SolveCompletely(digits));
+  }
+  state.counters["steps"] = completeSearchSteps;
+}
+
+// The whole solving of the command: elimination, the 30000-try search and,
+// where it gives up, the complete search.
+void WholeSolving(benchmark::State& state, const char* cells) {
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop's own idiom
+    Load(cells);
+    completeSearchSteps = 0;  // stays 0 where the search of old finishes
+    benchmark::DoNotOptimize(SolveGrid());
+  }
+  state.counters["tries"] = trialCount;
+  state.counters["steps"] = completeSearchSteps;
+}
+
 void BM_PeerDigits(benchmark::State& state) {
   Load(SINGLES);
   int8_t r = 0;
@@ -64,6 +100,16 @@ int main(int argc, char** argv) {
   MainHeapCreate();
   TempStringAreaCreate();
   CellGridCreate();
+  for (const NamedPosition& p : HARD_PUZZLES) {
+    benchmark::RegisterBenchmark((std::string("BM_CompleteSearch/") + p.name).c_str(),
+                                 CompleteSearch, p.cells)
+        ->Unit(benchmark::kMicrosecond);
+  }
+  for (const NamedPosition& p : HARD_PUZZLES) {
+    benchmark::RegisterBenchmark((std::string("BM_WholeSolving/") + p.name).c_str(),
+                                 WholeSolving, p.cells)
+        ->Unit(benchmark::kMillisecond);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

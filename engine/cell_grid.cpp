@@ -92,3 +92,13 @@ bool CellConflicts(int8_t r, int8_t c) {
   TempScope scope;
   return StrFind(PeerDigits(r, c), StrFromInt(value), 1) > 0;
 }
+
+Position GridPosition() {
+  Position digits{};
+  for (int i = 0; i < 81; ++i) digits[i] = Cell(i / 9, i % 9).value;
+  return digits;
+}
+
+void SetGridPosition(const Position& digits) {
+  for (int i = 0; i < 81; ++i) Cell(i / 9, i % 9).value = digits[i];
+}

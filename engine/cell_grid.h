@@ -3,6 +3,7 @@
 // Rows and columns count from 0; row 9 and column 9 exist but stay unused.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "runtime/array.h"
@@ -24,9 +25,15 @@ void CellGridRelease();
 
 inline CellRecord& Cell(int32_t r, int32_t c) { return CellGrid(r, c); }
 
+// A position: the digits of the 81 cells in row order, 0 for an empty cell.
+using Position = std::array<int8_t, 81>;
+
 void ResetCells();
 int32_t GridFull();
 // The digits of the non-empty peers: the row, then the column, then the rest
 // of the box, each peer once; digits may repeat. Built in the text area.
 const char* PeerDigits(int8_t r, int8_t c);
 bool CellConflicts(int8_t r, int8_t c);
+// The cells' digits, and putting them back; candidates are not touched.
+Position GridPosition();
+void SetGridPosition(const Position& digits);
