@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "engine/cell_grid.h"
 #include "engine/generator.h"
+#include "gui/event_state.h"
 #include "gui/gadget.h"
 #include "gui/startup.h"
 #include "gui/window.h"
@@ -98,6 +99,9 @@ void HandleEvent(int32_t event) {
       break;
     case WM_LBUTTONDOWN:
       StartWindowDrag();
+      break;
+    case WM_KEYDOWN:
+      WalkGrid(EventMessage());
       break;
     case EVENT_GADGET:
     case EVENT_COMMAND:

@@ -15,6 +15,14 @@ void Advance(int32_t& r, int32_t& c) {
   ++r;
 }
 
+// The step each arrow key takes through the cells, and the edge it stops at.
+struct GridStep {
+  WPARAM key;
+  int32_t rowStep, columnStep;
+};
+constexpr GridStep GRID_STEPS[] = {
+    {VK_UP, -1, 0}, {VK_DOWN, 1, 0}, {VK_LEFT, 0, -1}, {VK_RIGHT, 0, 1}};
+
 }  // namespace
 
 void ReadCells() {
@@ -45,4 +53,20 @@ void TrimCellText(int32_t g) {
   TempScope scope;
   const char* text = GadgetGetText(g);
   if (StrLen(text) > 1) GadgetSetText(g, StrLeft(text, 1));
+}
+
+void WalkGrid(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return;
+  const int32_t g = GetDlgCtrlID(message.hwnd);
+  if (g < FIRST_CELL || g > LAST_CELL || message.hwnd != GadgetHandle(g)) return;
+  for (const GridStep& step : GRID_STEPS) {
+    if (step.key != message.wParam) continue;
+    const int32_t r = (g - FIRST_CELL) / 9 + step.rowStep;
+    const int32_t c = (g - FIRST_CELL) % 9 + step.columnStep;
+    if (r < 0 || r > 8 || c < 0 || c > 8) return;
+    HWND next = GadgetHandle(FIRST_CELL + 9 * r + c);
+    SetFocus(next);
+    SendMessageA(next, EM_SETSEL, 0, -1);
+    return;
+  }
 }

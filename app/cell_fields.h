@@ -2,6 +2,8 @@
 // hold the position between commands, the grid only during one.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 // Loads the fields' digits into the grid, which the caller has reset; an
@@ -14,3 +16,8 @@ void WriteCells();
 void ClearCellFields();
 // Keeps only the first character of cell gadget g.
 void TrimCellText(int32_t g);
+// An arrow key pressed in a cell moves the keyboard focus to the
+// neighbouring cell, its character selected so that the next digit replaces
+// it; at the grid's edge the key does nothing. Other keys and windows are
+// left alone.
+void WalkGrid(const MSG& message);

@@ -14,10 +14,14 @@ constexpr char SETTINGS_NAME[] = "sudoku.syd";
 }  // namespace
 
 void LoadSettings() {
-  if (!FileOpenRead(SETTINGS_FILE, SETTINGS_NAME)) return;
-  donatedFlag = FileReadInt32();
-  difficultyLevel = FileReadInt32();
-  FileClose(SETTINGS_FILE);
+  if (FileOpenRead(SETTINGS_FILE, SETTINGS_NAME)) {
+    donatedFlag = FileReadInt32();
+    difficultyLevel = FileReadInt32();
+    FileClose(SETTINGS_FILE);
+  }
+  // A first start, or a level that is none, begins at Easy: the slider then
+  // shows what Enter digits will do.
+  if (difficultyLevel < 1 || difficultyLevel > 3) difficultyLevel = 1;
 }
 
 void SaveSettings() {

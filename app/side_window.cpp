@@ -46,10 +46,15 @@ void RestoreMainWindow() {
 }
 
 void CloseSideWindow(int32_t number) {
-  // Enabled first: the platform hands the activation of a closing window to
-  // the next enabled top-level window, which would otherwise be another
-  // program's, and the main window could not take the foreground back.
-  EnableWindow(WindowHandle(MAIN_WINDOW), TRUE);
+  HWND main = WindowHandle(MAIN_WINDOW);
+  // The platform hands the activation of a closing window to the next
+  // enabled top-level window in z-order, which may be another program's
+  // (one the user clicked while the side window was open). As the system's
+  // own dialogs do, the main window is enabled and brought to the front
+  // before the active side window goes.
+  EnableWindow(main, TRUE);
+  HWND side = WindowHandle(number);
+  if (side && GetActiveWindow() == side) SetForegroundWindow(main);
   WindowClose(number);
   RestoreMainWindow();
 }

@@ -151,6 +151,7 @@ void GadgetLayerStop() {
   // Controls outside the layer's windows would otherwise outlive their records.
   for (int32_t n = 0; n < gadgets.Capacity(); ++n) GadgetFree(n);
   gadgets.Release();
+  TooltipDestroy();
 }
 
 HWND ButtonCreate(int32_t number, int32_t x, int32_t y, int32_t width, int32_t height,

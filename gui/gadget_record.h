@@ -47,6 +47,8 @@ WNDPROC GadgetNextProcedure(HWND control);
 void GadgetRelease(HWND control);
 // Takes a gadget's tip off the tooltip control, as the gadget goes.
 void GadgetRemoveTooltip(HWND gadget);
+// Destroys the tooltip control; the next tip makes a new one.
+void TooltipDestroy();
 
 HFONT GadgetDefaultFont();
 // The top-level window that receives a gadget's reports.

@@ -60,3 +60,8 @@ void GadgetRemoveTooltip(HWND gadget) {
   TTTOOLINFOA tool = ToolOf(gadget);
   SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
+
+void TooltipDestroy() {
+  if (tooltip) DestroyWindow(tooltip);
+  tooltip = nullptr;
+}

@@ -1,5 +1,5 @@
-// The cells as a user fills them: by typing, by "Enter digits" at the three
-// levels, and emptied by "Clear cells".
+// The cells as a user fills them: by typing, walking the grid with the arrow
+// keys, by "Enter digits" at the three levels, and emptied by "Clear cells".
 #include <algorithm>
 
 #include "tests/e2e/e2e_test.h"
@@ -20,6 +20,34 @@ TEST(Cells, KeepOneCharacterAndOnlyDigitsCanBeTyped) {
   input::KeyPress(VK_HOME);
   program.Type("9");
   EXPECT_TRUE(WaitFor([&] { return program.Cell(0, 0) == "9"; }, 3000)) << program.Cell(0, 0);
+}
+
+// The arrow keys walk from the top-left cell to the bottom-right one and
+// back, a digit typed into each cell reached; each replaces what the cell
+// held. At the corners the keys that would leave the grid keep the focus
+// where it is: the next step goes from there.
+TEST(Cells, ArrowKeysWalkTheGridAndStopAtItsEdges) {
+  Program program;
+  ASSERT_TRUE(program.Start());
+  program.ClickCell(0, 0);
+  Grid expected = EMPTY_ROWS;
+  int row = 0, column = 0, typed = 0;
+  const auto step = [&](WORD key, int rowStep, int columnStep) {
+    input::KeyPress(key);
+    row += rowStep;
+    column += columnStep;
+    const int cell = CellGadget(row, column);
+    EXPECT_TRUE(WaitFor([&] { return program.FocusedGadget() == cell; }, 3000)) << row << column;
+    const char digit[] = {static_cast<char>('1' + typed++ % 9), '\0'};
+    program.Type(digit);
+    expected[row][column] = digit[0];
+    EXPECT_TRUE(WaitFor([&] { return program.Cell(row, column) == digit; }, 3000)) << row << column;
+  };
+  for (const WORD outward : {VK_UP, VK_LEFT}) input::KeyPress(outward);
+  for (int k = 0; k < 16; ++k) k % 2 ? step(VK_DOWN, 1, 0) : step(VK_RIGHT, 0, 1);
+  for (const WORD outward : {VK_DOWN, VK_RIGHT}) input::KeyPress(outward);
+  for (int k = 0; k < 16; ++k) k % 2 ? step(VK_UP, -1, 0) : step(VK_LEFT, 0, -1);
+  EXPECT_EQ(program.Rows(), expected);
 }
 
 // Each level, by the button and by Ctrl+E, enters at most 9, 6 or 5 digits

@@ -40,9 +40,19 @@ void ClickCloseBox(HWND window) {
   ADD_FAILURE() << "no close box on the title bar";
 }
 
+// True when `upper` lies above `lower` among the desktop's windows.
+bool Above(HWND upper, HWND lower) {
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (window == upper) return true;
+    if (window == lower) return false;
+  }
+  return false;
+}
+
 // A top-level window of another program on the desktop, on a thread of its
 // own that takes its messages; it counts the times it was activated.
 volatile LONG bystanderActivations;
+HWND bystanderWindow;
 
 DWORD WINAPI RunBystander(LPVOID ready) {
   WNDCLASSA windowClass = {};
@@ -52,17 +62,20 @@ DWORD WINAPI RunBystander(LPVOID ready) {
   };
   windowClass.lpszClassName = "TesselBystander";
   RegisterClassA(&windowClass);
-  if (!CreateWindowExA(0, windowClass.lpszClassName, "Bystander", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                       900, 600, 300, 200, nullptr, nullptr, nullptr, nullptr)) return 1;
+  bystanderWindow = CreateWindowExA(0, windowClass.lpszClassName, "Bystander",
+                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 600, 300, 200, nullptr,
+                                    nullptr, nullptr, nullptr);
+  if (!bystanderWindow) return 1;
   SetEvent(ready);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
 }
 
-// With another program's window on the desktop, every way of closing either
-// side window gives the foreground back to the main window, never to that
-// other window. While a side window is open the main window takes nothing,
+// With another program's window on the desktop, activated while a side
+// window is open and so lying above the main window, every way of closing
+// either side window gives the foreground back to the main window, never to
+// that other window. While a side window is open the main window takes nothing,
 // and gadgets made afterwards (check markers) go into it again. The links
 // and the donation page reach the shell and leave their window open.
 TEST(SideWindows, ClosingKeepsTheProgramInFront) {
@@ -111,7 +124,16 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
     }
     Sleep(300);
     EXPECT_EQ(FindSideWindow(program, closing.side->title), side) << "it closed too soon";
+    // The user turns to the other window, then to the side window again.
+    SetForegroundWindow(bystanderWindow);
+    EXPECT_TRUE(WaitFor([] { return GetForegroundWindow() == bystanderWindow; }, STEP_TIMEOUT));
     SetForegroundWindow(side);
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == side; }, STEP_TIMEOUT));
+    // Windows now stacks the other window right under the side window, above
+    // the main window; Wine raises the main window with the side window, so
+    // the test stacks them as Windows does.
+    SetWindowPos(bystanderWindow, side, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(Above(bystanderWindow, program.Window()));
     const LONG before = bystanderActivations;
     if (closing.key) {
       input::KeyPress(closing.key, closing.modifiers);

@@ -12,36 +12,55 @@ namespace {
 constexpr COLORREF YELLOW = RGB(255, 255, 224);
 constexpr COLORREF GREEN = RGB(216, 248, 216);
 
-TEST(StartUp, FirstStartInAnEmptyDirectory) {
-  Program program;
-  ASSERT_TRUE(program.Start());
-  Shot(program, "start");
-  RECT outer = {};
-  const RECT placed = {WINDOW_X, WINDOW_Y, WINDOW_X + WINDOW_WIDTH, WINDOW_Y + WINDOW_HEIGHT};
-  EXPECT_TRUE(GetWindowRect(program.Window(), &outer) && EqualRect(&outer, &placed));
-  // Above the slanted edge, inside the window's rectangle but cut away.
-  EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
-  EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
-            program.Window());
-  // Each empty cell shows its box's colour inside its border.
-  for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW}, {8, 8, YELLOW},
-                                            {0, 3, GREEN}, {3, 0, GREEN}}) {
-    const RECT cell = program.GadgetRect(CellGadget(row, column));
-    const std::vector<COLORREF> inside =
-        program.Area({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
-    EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << row << ", " << column;
+// Ten first starts, in an empty folder and with a file whose level 7 is
+// none, the donated flag set: each begins at Easy, slider and name, its
+// first Enter digits (button or Ctrl+E) gives 1 to 9 digits, more than one
+// at least once, and closing saves level 1 with the flag as it was read.
+TEST(StartUp, FirstStartsBeginAtEasy) {
+  bool severalDigits = false;
+  for (int start = 0; start < 10; ++start) {
+    const bool withFile = start % 2 == 1;
+    SCOPED_TRACE(testing::Message() << "start " << start << (withFile ? ", level 7" : ""));
+    Program program;
+    ASSERT_TRUE(program.Start(withFile ? std::optional(SettingsBytes(1, 7)) : std::nullopt));
+    if (start == 0) {
+      Shot(program, "start");
+      RECT outer = {};
+      const RECT placed = {WINDOW_X, WINDOW_Y, WINDOW_X + WINDOW_WIDTH, WINDOW_Y + WINDOW_HEIGHT};
+      EXPECT_TRUE(GetWindowRect(program.Window(), &outer) && EqualRect(&outer, &placed));
+      // Above the slanted edge, inside the window's rectangle but cut away.
+      EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
+      EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
+                program.Window());
+      // Each empty cell shows its box's colour inside its border.
+      for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW},
+                                                {8, 8, YELLOW}, {0, 3, GREEN}, {3, 0, GREEN}}) {
+        const RECT cell = program.GadgetRect(CellGadget(row, column));
+        const std::vector<COLORREF> inside =
+            program.Area({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
+        EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << row << ", " << column;
+      }
+      EXPECT_EQ(program.Rows(), EMPTY_ROWS);
+      EXPECT_FALSE(program.Settings()) << "the settings file is written only at the end";
+    }
+    EXPECT_EQ(program.SliderPosition(), 1);
+    EXPECT_EQ(program.Text(LEVEL_NAME), "Easy sudoku");
+    start % 4 < 2 ? program.ClickGadget(ENTER_DIGITS) : input::KeyPress('E', input::CONTROL);
+    int digits = 0;
+    for (const std::string& row : AwaitNewPosition(program, EMPTY_ROWS)) {
+      digits += 9 - static_cast<int>(std::count(row.begin(), row.end(), '.'));
+    }
+    EXPECT_TRUE(digits >= 1 && digits <= 9) << digits;
+    severalDigits = severalDigits || digits > 1;
+    EXPECT_EQ(Quit(program), 0u);
+    EXPECT_EQ(program.Settings(), SettingsBytes(withFile ? 1 : 0, 1));
   }
-  EXPECT_EQ(program.Rows(), EMPTY_ROWS);
-  EXPECT_EQ(program.Text(LEVEL_NAME), "");
-  EXPECT_FALSE(program.Settings()) << "the settings file is written only at the end";
-  // The loop never read the slider, so the level is still 0.
-  EXPECT_EQ(Quit(program), 0u);
-  EXPECT_EQ(program.Settings(), SettingsBytes(0, 0));
+  EXPECT_TRUE(severalDigits) << "every first position held one digit";
 }
 
 // Each way out ends the process with code 0 and saves the level the slider
 // was moved to; ending the process from outside keeps the file as it was.
-// The file's level 7 is out of range: the slider starts unset, unnamed.
+// The file's level 7 is none: the program starts at Easy.
 TEST(Closing, EveryWayOutSavesTheLevel) {
   struct WayOut {
     const char* name;
@@ -61,8 +80,6 @@ TEST(Closing, EveryWayOutSavesTheLevel) {
     SCOPED_TRACE(way.name);
     Program program;
     ASSERT_TRUE(program.Start(SettingsBytes(0, 7)));
-    EXPECT_EQ(program.SliderPosition(), 1);
-    EXPECT_EQ(program.Text(LEVEL_NAME), "");
     EXPECT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
     way.close(program);
     EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), way.saves ? 0u : 1u);

@@ -1,6 +1,6 @@
 // The platform layers with real windows, for what the program's own windows
 // never show: the rules every numbered object follows and what shutdown
-// releases, shortcuts of a reopened window, the text area's limit, a tooltip
+// releases (the tooltip control too), shortcuts of a reopened window, the text area's limit, a tooltip
 // set again and gone with its gadget, font styles, exact image pixels, the
 // windows a message box disables, and the help viewer each file goes to. The
 // rest of these layers is tested through the program itself.
@@ -36,6 +36,14 @@ const std::vector<uint32_t> PALETTE = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00,
                                        0x0000FF, 0xFFFF00, 0x00FFFF, 0xFF00FF};
 uint32_t Index(int32_t x, int32_t y) { return x == y ? 1 : (x / 4 + y / 5) % 8; }
 uint32_t Colour(int32_t x, int32_t y) { return PALETTE[Index(x, y)]; }
+
+// The layer's one tooltip control, a window of this thread.
+HWND ThreadTooltip() {
+  HWND tooltip = nullptr;
+  do tooltip = FindWindowExA(nullptr, tooltip, TOOLTIPS_CLASSA, nullptr);
+  while (tooltip && GetWindowThreadProcessId(tooltip, nullptr) != GetCurrentThreadId());
+  return tooltip;
+}
 
 bool IsLiveWindow(void* handle) { return IsWindow(static_cast<HWND>(handle)); }
 bool IsLiveObject(void* handle) { return GetObjectType(handle) != 0; }
@@ -87,11 +95,14 @@ TEST(Layers, NumberedObjectsAreReplacedAndFreedByNumberAndReleasedAtShutdown) {
 
   std::vector<void*> held;
   for (const auto& kind : kinds) held.push_back(kind.make(0));  // 0: the first record
+  GadgetSetTooltip(0, "tip");
+  HWND tooltip = ThreadTooltip();
   EXPECT_TRUE(FileOpenReadWrite(777, "shutdown.tmp"));
   RuntimeStop();
   for (size_t i = 0; i < held.size(); ++i) {
     EXPECT_TRUE(held[i] && !kinds[i].alive(held[i])) << kinds[i].name;
   }
+  EXPECT_TRUE(tooltip && !IsWindow(tooltip)) << "the tooltip control";
   EXPECT_TRUE(DeleteFileA("shutdown.tmp"));  // closed: while open, it shares no deleting
   MainHeapDestroy();
   ASSERT_TRUE(RuntimeStart(GetModuleHandleA(nullptr)));
@@ -107,9 +118,7 @@ TEST(Gadgets, TheTextAreaTakes31999CharactersAndATipSetAgainHasItsLastTextTillIt
   HWND button = ButtonCreate(100, 10, 10, 80, 30, "tip");
   GadgetSetTooltip(100, "first");
   GadgetSetTooltip(100, "second");
-  HWND tooltip = nullptr;  // the layer's one tooltip control, a window of this thread
-  do tooltip = FindWindowExA(nullptr, tooltip, TOOLTIPS_CLASSA, nullptr);
-  while (tooltip && GetWindowThreadProcessId(tooltip, nullptr) != GetCurrentThreadId());
+  HWND tooltip = ThreadTooltip();
   ASSERT_TRUE(tooltip);
   char text[80] = "";
   TTTOOLINFOA tool = {static_cast<UINT>(TTTOOLINFOA_V1_SIZE), 0, window,

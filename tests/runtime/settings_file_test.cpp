@@ -16,21 +16,23 @@ using Bytes = std::vector<char>;
 TEST(SettingsFile, EveryShapeLoadsAndSaves) {
   enum Shape { ABSENT, BYTES, FOLDER };
   // The file before, donatedFlag and difficultyLevel after loading (both 99
-  // before it), the values then saved and the file after saving.
+  // before it; a level that is none becomes 1, Easy), the values then saved
+  // and the file after saving.
   const struct { Bytes before, after; int32_t loaded[2], saved[2]; Shape shape; } cases[] = {
-      {{}, {0, 0, 0, 0, 0, 0, 0, 0}, {99, 99}, {0, 0}, ABSENT},  // no file
+      {{}, {0, 0, 0, 0, 1, 0, 0, 0}, {99, 1}, {0, 1}, ABSENT},  // no file
       {{1, 0, 0, 0, 3, 0, 0, 0}, {1, 0, 0, 0, 3, 0, 0, 0}, {1, 3}, {1, 3}, BYTES},  // level 3
-      {{0, 0, 0, 0, 7, 0, 0, 0}, {0, 0, 0, 0, 7, 0, 0, 0}, {0, 7}, {0, 7}, BYTES},  // out of range
+      {{1, 0, 0, 0, 7, 0, 0, 0}, {1, 0, 0, 0, 1, 0, 0, 0}, {1, 1}, {1, 1}, BYTES},  // out of range
+      {{0, 0, 0, 0, 4, 0, 0, 0}, {0, 0, 0, 0, 2, 0, 0, 0}, {0, 1}, {0, 2}, BYTES},  // just above
       {{5, 0, 0, 0, 2, 0, 0, 0}, {5, 0, 0, 0, 2, 0, 0, 0}, {5, 2}, {5, 2}, BYTES},  // first value 5
-      {{1, 2, 3}, {1, 2, 3, 0, 0, 0, 0, 0}, {0x030201, 0}, {0x030201, 0}, BYTES},   // three bytes
-      {{}, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0}, {0, 0}, BYTES},                        // empty
-      {{-1, -1, -1, -1, 4, 3, 2, -127}, {-3, -2, -1, -128, 1, 0, 0, 0}, {-1, int32_t(0x81020304)},
+      {{1, 2, 3}, {1, 2, 3, 0, 0, 0, 0, 0}, {0x030201, 1}, {0x030201, 0}, BYTES},   // three bytes
+      {{}, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 1}, {0, 0}, BYTES},                        // empty
+      {{-1, -1, -1, -1, 4, 3, 2, -127}, {-3, -2, -1, -128, 1, 0, 0, 0}, {-1, 1},
        {int32_t(0x80FFFEFD), 1}, BYTES},  // all bits high
       {{1, 0, 0, 0, 2, 0, 0, 0, 10, 11, 12}, {4, 3, 2, 1, 3, 0, 0, 0, 10, 11, 12}, {1, 2},
        {0x01020304, 3}, BYTES},  // a longer file keeps its tail
       // Neither loading nor saving can open a folder of that name: nothing
       // changes, nothing is said.
-      {{}, {}, {99, 99}, {4, 5}, FOLDER},
+      {{}, {}, {99, 1}, {4, 5}, FOLDER},
   };
   // A folder of its own beside the test program (in the build tree).
   const fs::path previous = fs::current_path();

@@ -431,6 +431,8 @@ bool Program::AwaitInput(DWORD milliseconds) const {
       milliseconds);
 }
 
+int Program::FocusedGadget() const { return GetDlgCtrlID(FocusOf(window_)); }
+
 void Program::ClickGadget(int number) const {
   const POINT centre = input::Centre(Gadget(number));
   input::Click(centre.x, centre.y);

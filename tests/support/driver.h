@@ -96,6 +96,7 @@ class Program {
   bool AwaitPainted(DWORD milliseconds) const;
 
   HWND Gadget(int number) const { return GetDlgItem(window_, number); }
+  int FocusedGadget() const;  // the number of the gadget with the keyboard focus
   std::string Text(int number) const { return AskedText(Gadget(number)); }
   std::string Caption(int number) const { return StoredText(Gadget(number)); }
   bool Enabled(int number) const { return Gadget(number) && IsWindowEnabled(Gadget(number)); }
