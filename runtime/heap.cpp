@@ -30,6 +30,20 @@ void PrivateHeapFree(PrivateHeap heap, void* block) {
 #include <cstdlib>
 #include <cstring>
 
+// Under the address sanitizer each block's size header is poisoned, so that
+// a write just in front of a block (an index of -1), which on Windows would
+// corrupt the system heap's own header, is caught natively too.
+#if defined(__SANITIZE_ADDRESS__)
+#define TESSEL_POISON_HEADERS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TESSEL_POISON_HEADERS 1
+#endif
+#endif
+#ifdef TESSEL_POISON_HEADERS
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace {
 
 // The standard allocator does not tell a block's size, and a grown block
@@ -39,8 +53,21 @@ struct BlockHeader {
   size_t pad;  // keeps the block 16-byte aligned
 };
 
+// The header of a block, open for the heap's own use until Seal.
 BlockHeader* HeaderOf(void* block) {
-  return static_cast<BlockHeader*>(block) - 1;
+  BlockHeader* header = static_cast<BlockHeader*>(block) - 1;
+#ifdef TESSEL_POISON_HEADERS
+  __asan_unpoison_memory_region(header, sizeof *header);
+#endif
+  return header;
+}
+
+// The block behind a header just written, which no caller may touch.
+void* Seal(BlockHeader* header) {
+#ifdef TESSEL_POISON_HEADERS
+  __asan_poison_memory_region(header, sizeof *header);
+#endif
+  return header + 1;
 }
 
 // A native heap is only a token: every block lives on the standard allocator.
@@ -56,17 +83,21 @@ void* PrivateHeapAlloc(PrivateHeap /*heap*/, size_t size) {
   auto* header = static_cast<BlockHeader*>(calloc(1, sizeof(BlockHeader) + size));
   if (!header) return nullptr;
   header->size = size;
-  return header + 1;
+  return Seal(header);
 }
 
 void* PrivateHeapReAlloc(PrivateHeap heap, void* block, size_t size) {
   if (!block) return PrivateHeapAlloc(heap, size);
-  size_t oldSize = HeaderOf(block)->size;
-  auto* header = static_cast<BlockHeader*>(realloc(HeaderOf(block), sizeof(BlockHeader) + size));
-  if (!header) return nullptr;
+  BlockHeader* old = HeaderOf(block);
+  const size_t oldSize = old->size;
+  auto* header = static_cast<BlockHeader*>(realloc(old, sizeof(BlockHeader) + size));
+  if (!header) {
+    Seal(old);  // the old block stands
+    return nullptr;
+  }
   if (size > oldSize) memset(reinterpret_cast<char*>(header + 1) + oldSize, 0, size - oldSize);
   header->size = size;
-  return header + 1;
+  return Seal(header);
 }
 
 void PrivateHeapFree(PrivateHeap /*heap*/, void* block) {
