@@ -167,11 +167,12 @@ TEST(UnpackCorrupt, StreamsThatWouldOverrunOrReachBeforeTheStartAreRefused) {
     EXPECT_TRUE(r.written == 0 && r.out.substr(t.length) == std::string(300 - t.length, UNTOUCHED))
         << "case " << &t - cases;
   }
-  // Cut anywhere, a stream is refused; a partial last word is never read.
+  // Cut anywhere, into the header too, a stream is refused; a partial last
+  // word is never read.
   std::vector<uint8_t> whole =
       S().Literals("abcdefghijklmnopqrst").RawCounting(256).Repeat(30).End().Build(306);
   ASSERT_EQ(UnpackInto(whole, 306).written, 306);
-  for (long size = PACKED_HEADER_SIZE; size < long(whole.size()); size++) {
+  for (long size = 0; size < long(whole.size()); size++) {
     EXPECT_EQ(UnpackInto({whole.begin(), whole.begin() + size}, 306).written, 0) << size;
   }
   whole.insert(whole.end(), {1, 2, 3});
