@@ -9,13 +9,25 @@ TEST_F(GridTest, PeerDigitsFullnessAndConflicts) {
   EXPECT_TRUE(GridFull() == 1 && ConflictFree());
   EXPECT_EQ(Peers(4, 4), "42683791" "79462318" "7194");  // the row's, the column's, the box's rest
   for (int i = 0; i < 81; ++i) ASSERT_EQ(Peers(i / 9, i % 9).size(), 20u) << i;
-  Cell(8, 8).value = 0;
-  EXPECT_TRUE(GridFull() == 0 && !CellConflicts(8, 8));  // empty cells never conflict
+  for (const int i : {0, 40, 80}) {  // one empty cell anywhere, first and last row and column
+    Load(SOLVED);
+    Cell(i / 9, i % 9).value = 0;
+    EXPECT_EQ(GridFull(), 0) << i;
+  }
+  EXPECT_FALSE(CellConflicts(8, 8));  // empty cells never conflict
+  Cell(0, 6).value = 1;               // a second 1 in row 0, beside (0, 7)
+  EXPECT_TRUE(CellConflicts(0, 6) && CellConflicts(0, 7));
+  Load(SOLVED);
   Cell(8, 8).value = 5;                                  // as (8, 2) and (7, 8) hold
   EXPECT_TRUE(CellConflicts(8, 8) && CellConflicts(7, 8) && !CellConflicts(6, 6));
   ResetCells();
   Cell(0, 1).value = -12, Cell(0, 2).value = 10;  // no digits, but written as they are
   EXPECT_EQ(Peers(0, 0), "-1210");
+  // Dimensioning tells whether the heap had room.
+  CellGridRelease();
+  MainHeapRefuseNext(1);
+  EXPECT_FALSE(CellGridCreate());
+  EXPECT_TRUE(CellGridCreate());
 }
 
 // After elimination: "row column candidates digit" of some cells (digit 0: empty).

@@ -52,21 +52,25 @@ TEST(CompleteSearch, SolvesEveryHardPuzzleAndProvesEveryImpossibleOne) {
     Position digits = given;
     EXPECT_EQ(SolveCompletely(digits), 1);
     EXPECT_TRUE(Solved(digits) && Keeps(given, digits));
-    // The hardest take about 11,000 placements, a thousandth of the guard.
-    EXPECT_LT(completeSearchSteps, 20000);
+    EXPECT_EQ(completeSearchSteps, p.steps);
   }
+  Position empty{};  // every cell with nine candidates: one placement each
+  EXPECT_TRUE(SolveCompletely(empty) == 1 && Solved(empty) && completeSearchSteps == 81);
   Position repeated = Parse(HARD_PUZZLES[0].cells);
   repeated[1] = 8;  // a second 8 in row 0
   Position outOfRange{};
   outOfRange[40] = 10;
-  const Position impossible[] = {Parse(IMPOSSIBLE_POSITIONS[0].cells),
-                               Parse(IMPOSSIBLE_POSITIONS[1].cells),
-                               Parse(IMPOSSIBLE_POSITIONS[2].cells), repeated, outOfRange};
-  for (const Position& given : impossible) {
-    SCOPED_TRACE(&given - impossible);
+  const std::pair<Position, int> impossible[] = {
+      {Parse(IMPOSSIBLE_POSITIONS[0].cells), IMPOSSIBLE_POSITIONS[0].steps},
+      {Parse(IMPOSSIBLE_POSITIONS[1].cells), IMPOSSIBLE_POSITIONS[1].steps},
+      {Parse(IMPOSSIBLE_POSITIONS[2].cells), IMPOSSIBLE_POSITIONS[2].steps},
+      {repeated, 0}, {outOfRange, 0}};
+  for (const auto& [given, steps] : impossible) {
+    SCOPED_TRACE(steps);
     Position digits = given;
     EXPECT_EQ(SolveCompletely(digits), 0);
     EXPECT_EQ(digits, given);
+    EXPECT_EQ(completeSearchSteps, steps);
   }
 }
 
