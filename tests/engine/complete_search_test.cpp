@@ -58,13 +58,14 @@ TEST(CompleteSearch, SolvesEveryHardPuzzleAndProvesEveryImpossibleOne) {
   EXPECT_TRUE(SolveCompletely(empty) == 1 && Solved(empty) && completeSearchSteps == 81);
   Position repeated = Parse(HARD_PUZZLES[0].cells);
   repeated[1] = 8;  // a second 8 in row 0
-  Position outOfRange{};
+  Position outOfRange{}, negative{};
   outOfRange[40] = 10;
+  negative[40] = -3;
   const std::pair<Position, int> impossible[] = {
       {Parse(IMPOSSIBLE_POSITIONS[0].cells), IMPOSSIBLE_POSITIONS[0].steps},
       {Parse(IMPOSSIBLE_POSITIONS[1].cells), IMPOSSIBLE_POSITIONS[1].steps},
       {Parse(IMPOSSIBLE_POSITIONS[2].cells), IMPOSSIBLE_POSITIONS[2].steps},
-      {repeated, 0}, {outOfRange, 0}};
+      {repeated, 0}, {outOfRange, 0}, {negative, 0}};
   for (const auto& [given, steps] : impossible) {
     SCOPED_TRACE(steps);
     Position digits = given;
