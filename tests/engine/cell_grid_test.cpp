@@ -36,6 +36,8 @@ TEST_F(GridTest, EliminationLeavesCandidatesAndPlacements) {
       // One given narrows its row, column and box only, and keeps its text.
       {{"4"}, {"08 12356789 0", "80 12356789 0", "22 12356789 0", "33 123456789 0",
                "00 123456789 4"}},
+      // The scan begins at (0, 0) itself.
+      {{".4"}, {"00 12356789 0"}},
       // (0, 4) sees 1-8 and takes 9; the scan then starts again at (0, 0), so
       // (0, 0), visited before the placement with candidates 12349, loses the 9 too.
       {{"..5...678", "....1", "....2", "....3", "....4"},

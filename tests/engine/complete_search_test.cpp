@@ -83,6 +83,10 @@ TEST_F(SolveGridTest, TheCompleteSearchTakesOverWhereTheOldOneGivesUp) {
   EXPECT_EQ(SolveGrid(), 1);
   EXPECT_EQ(trialCount, 391);
   EXPECT_EQ(Row(8), "978531642");
+  // Single candidates alone complete this one: no search at all.
+  LoadPosition("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+  trialCount = -1;
+  EXPECT_TRUE(SolveGrid() == 1 && Solved(GridPosition()) && trialCount == -1);
   int gaveUp = 0;
   for (const NamedPosition& p : HARD_PUZZLES) {
     SCOPED_TRACE(p.name);

@@ -11,7 +11,15 @@ using Rows = const char* const[9];
 class GridTest : public testing::Test {
  protected:
   void SetUp() override { CellGridCreate(); ResetCells(); }
-  void TearDown() override { CellGridRelease(); EXPECT_EQ(TempStringAreaUsed(), 0); }
+  void TearDown() override {
+    // Row 9 and column 9 exist but no operation reads or writes them.
+    for (int k = 0; k < GRID_DIMENSION; ++k) {
+      EXPECT_TRUE(!Cell(k, 9).value && !Cell(9, k).value) << k;
+      EXPECT_TRUE(!StrLen(Cell(k, 9).candidates.Get()) && !StrLen(Cell(9, k).candidates.Get())) << k;
+    }
+    CellGridRelease();
+    EXPECT_EQ(TempStringAreaUsed(), 0);
+  }
   // A digit 1-9 is a given, anything else empty; so are missing rows and the
   // ends of short ones.
   static void Load(const Rows& rows) {
