@@ -88,6 +88,8 @@ TEST(UnpackTokens, EachTokenAsDefined) {
       // Copies go forward byte by byte; offsets up to 127 store the length less 4.
       {S().Literal('x').Near(1, 5).Literal('a').Literal('b').Near(2, 5).Match(3, 8, 12),
        "xxxxxx" "abababa" "abaabaabaabaabaa"},
+      // 7 back overlaps an 8-byte copy: byte by byte still.
+      {S().Literals("abcdefg").Match(7, 8, 8), "abcdefg" "abcdefgabcde"},
       // A repeat takes the last offset, initially 1.
       {S().Literal('a').Repeat(3).Literals("bc").Near(3, 2).ShortForm(5).Repeat(4),
        "aaaabcabbabba"},
@@ -101,6 +103,12 @@ TEST(UnpackTokens, EachTokenAsDefined) {
   for (const auto& t : cases) {
     const Unpacked r = UnpackInto(S(t.stream).End().Build(uint32_t(t.out.size())), t.out.size());
     EXPECT_TRUE(r.written == int32_t(t.out.size()) && r.out == t.out) << "case " << &t - cases;
+  }
+  // Streams of 0 to 31 literals put the end token at every place in a word,
+  // its last bits the stream's last: nothing more is read.
+  for (std::string text; text.size() < 32; text += 'x') {
+    const Unpacked r = UnpackInto(S().Literals(text).End().Build(uint32_t(text.size())), text.size());
+    EXPECT_EQ(r.written, int32_t(text.size()));
   }
   // The end token stops the stream even with words following.
   EXPECT_EQ(UnpackInto(S().Literals("ab").End().Literals("zz").Build(4), 4).out, "ab\xAA\xAA");
@@ -124,6 +132,8 @@ TEST(UnpackHeader, ChecksumWordsArgumentsAndMagic) {
   EXPECT_EQ(PackChecksum(bytes, 5), (2u + 0x02000000) ^ (0x04000000 + 1));  // bytes 1..4 last
   EXPECT_EQ(PackChecksum(top, 4), 0x80000000u ^ (1 + 1));                    // the rotation wraps
   EXPECT_EQ(PackChecksum(bytes, 3), 0u);
+  const uint8_t two[] = {1, 0, 0, 0, 2, 0, 0, 0};
+  EXPECT_EQ(PackChecksum(two, 8), ((1u ^ 3u) + 2) ^ 5u);  // each word in turn
   const S skin = S().Literals("skin!").End();
   const uint32_t sum = PackChecksum(reinterpret_cast<const uint8_t*>("skin!"), 5);
   for (uint32_t stored : {0u, sum}) EXPECT_EQ(UnpackInto(skin.Build(5, stored), 5).written, 5);
@@ -151,6 +161,7 @@ TEST(UnpackCorrupt, StreamsThatWouldOverrunOrReachBeforeTheStartAreRefused) {
       {S().Literals("123").End(), 2}, {S().ShortForm(1).ShortForm(1).ShortForm(1).End(), 2},
       {S().Literal(1).Near(1, 2).End(), 2}, {S().Literal(1).Repeat(2).End(), 2},
       {S().Literal(1).Match(1, 8, 2).End(), 2}, {S().RawCounting(256).End(), 255},
+      {S().Literal(1).RawCounting(256).End(), 256},
       // A near match, a repeat, a short copy, a match before the start; a match at offset 0.
       {S().Near(1, 2).End(), 64}, {S().Repeat(2).End(), 64},
       {S().Literal(1).ShortForm(3).End(), 64}, {S().Literals("12").Match(3, 8, 2).End(), 64},
