@@ -24,6 +24,16 @@ TEST(Arrays, DimensioningAgainReleasesStringsAndZeroesElements) {
   grid.Dim(3, 3);
   EXPECT_TRUE(grid.Data() == nullptr && grid.Stride() == 0);
   EXPECT_EQ(MainHeapBlockCount(), before);
+  // One dimension, as the marker list: indices 0 to the highest given.
+  Array<int32_t> list;
+  EXPECT_TRUE(list.Count() == 0 && !list.Data());
+  list.Dim(5);
+  list[5] = 7;
+  EXPECT_TRUE(list.Count() == 6 && list.Data()[5] == 7 && list[0] == 0);
+  list.Release();
+  grid.Dim(2, 2);
+  grid.Release();
+  EXPECT_TRUE(list.Count() == 0 && !list.Data() && grid.Count() == 0 && grid.Stride() == 0);
 }
 
 TEST(NumberedTables, LookupGrowthAndZeroing) {
