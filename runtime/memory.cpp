@@ -30,11 +30,19 @@ void MainHeapDestroy() {
   mainHeap = nullptr;
 }
 
+namespace {
+
+// A refusal a test asked for, used up.
+bool Refused() {
+  if (mainHeapRefusals <= 0) return false;
+  --mainHeapRefusals;
+  return true;
+}
+
+}  // namespace
+
 void* MainHeapAlloc(size_t size) {
-  if (mainHeapRefusals > 0) {
-    --mainHeapRefusals;
-    return nullptr;
-  }
+  if (Refused()) return nullptr;
   void* block = PrivateHeapAlloc(mainHeap, size);
   if (block) ++mainHeapBlocks;
   return block;
@@ -42,6 +50,7 @@ void* MainHeapAlloc(size_t size) {
 
 void* MainHeapReAlloc(void* block, size_t size) {
   if (!block) return MainHeapAlloc(size);
+  if (Refused()) return nullptr;
   return PrivateHeapReAlloc(mainHeap, block, size);
 }
 

@@ -12,8 +12,8 @@ void* MainHeapAlloc(size_t size);                  // zero-filled
 void* MainHeapReAlloc(void* block, size_t size);   // new bytes zero-filled
 void MainHeapFree(void* block);                    // null is ignored
 int32_t MainHeapBlockCount();                      // live blocks, for leak checks
-// Set by tests only: the next `count` main-heap allocations fail, as they do
-// when the heap is exhausted.
+// Set by tests only: the next `count` main-heap allocations or reallocations
+// fail, as they do when the heap is exhausted.
 void MainHeapRefuseNext(int32_t count);
 
 bool ObjectHeapCreate();

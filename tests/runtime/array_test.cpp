@@ -41,16 +41,28 @@ TEST(NumberedTables, LookupGrowthAndZeroing) {
   NumberedTable<Record, 10> files;
   ASSERT_TRUE(files.Create() && files.Capacity() == 10);
   for (int32_t n = 0; n < 10; ++n) *files.Slot(n) = {&files, n};
-  ASSERT_TRUE(files.Lookup(0)->extra == 0 && files.Slot(12) != nullptr && files.Capacity() == 22);
-  // Out of the table, or grown and not yet holding (12, 21).
-  for (int32_t n : {-1, 10, 12, 21, 22, 500}) EXPECT_EQ(files.Lookup(n), nullptr) << n;
-  files.Clear(0), files.Clear(4), files.Clear(-1), files.Clear(22);
+  ASSERT_TRUE(files.Lookup(0)->extra == 0 && files.Slot(10) != nullptr && files.Capacity() == 20);
+  // Out of the table, or grown and not yet holding (10, 19).
+  for (int32_t n : {-1, 10, 12, 19, 20, 500}) EXPECT_EQ(files.Lookup(n), nullptr) << n;
+  files.Clear(0), files.Clear(4), files.Clear(-1), files.Clear(20);
   EXPECT_TRUE(!files.Lookup(0) && !files.Lookup(4) && !files.Slot(-1));
   ASSERT_TRUE(files.Slot(777) != nullptr && files.Capacity() == 787);
   for (int32_t n : {1, 5, 9}) EXPECT_EQ(files.Lookup(n)->extra, n) << "kept by growing";
+  MainHeapRefuseNext(1);  // no room to grow: no record, the table as it was
+  EXPECT_TRUE(files.Slot(1000) == nullptr && files.Capacity() == 787 && files.Lookup(5));
   files.Release();
+  MainHeapRefuseNext(1);
+  EXPECT_TRUE(!files.Create() && files.Capacity() == 0 && !files.Lookup(0));
   NumberedTable<Record, 30, 11> images;
   ASSERT_TRUE(images.Create() && images.Capacity() == 11);
   ASSERT_TRUE(images.Slot(120) != nullptr && images.Capacity() == 150);
   images.Release();
+}
+
+TEST(MemoryBlocks, CopyMovesExactlyItsLength) {
+  char to[6] = "-----";
+  EXPECT_EQ(MemoryCopy("abc", to, 3), to + 3);
+  EXPECT_EQ(MemoryCopy("xyz", to + 3, 0), to + 3);
+  EXPECT_EQ(MemoryCopy("xyz", to + 3, -1), to + 3);
+  EXPECT_STREQ(to, "abc--");
 }

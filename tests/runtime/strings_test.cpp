@@ -17,7 +17,7 @@ TEST(Strings, ResultsAtTheirBoundaries) {
       {StrMid(s, 9, 5), "9"}, {StrMid(s, -5, 2), "12"}, {StrMid(s, 4, 2), "45"},
       {StrMid(s, 4, 0), ""}, {StrMid(nullptr, 1, 1), ""}, {StrRemove(s, "5"), "12346789"},
       {StrRemove("aaa", "aa"), "a"}, {StrRemove("5155", "5"), "1"}, {StrRemove("AbA", "a"), "AbA"},
-      {StrRemove(nullptr, "5"), ""}, {StrRemove("abc", ""), "abc"}, {StrFromInt(0), "0"},
+      {StrRemove(nullptr, "5"), ""}, {StrRemove("abc", ""), "abc"}, {StrFromInt(0), "0"}, {StrFromInt(-1), "-1"},
       {StrFromInt(INT32_MIN), "-2147483648"}, {StrFromInt(INT32_MAX), "2147483647"},
       {StrJoin("Solved in ", StrFromInt(1234), " ms", nullptr, "!"), "Solved in 1234 ms!"},
   };
@@ -61,6 +61,9 @@ TEST(Strings, ScopeAssignmentAndReservedOutput) {
   char* typed = TempReserve(room);
   memset(typed, 'x', size_t(room) - 6);
   typed[room - 6] = '\0';
-  EXPECT_TRUE(StrLen(TempCommit(typed)) == room - 6 && StrEqual(StrRemove("1234", "4"), "123") &&
-              StrEqual(StrLeft("x", 0), "") && TempStringAreaUsed() == TEMP_STRING_AREA_SIZE);
+  EXPECT_EQ(StrLen(TempCommit(typed)), room - 6);
+  EXPECT_DEATH(StrJoin("abc", "de"), "out of room");  // six bytes where five are left
+  EXPECT_TRUE(StrEqual(StrRemove("1234", "4"), "123") && StrEqual(StrLeft("x", 0), "") &&
+              TempStringAreaUsed() == TEMP_STRING_AREA_SIZE);
+  EXPECT_DEATH(TempReserve(1), "out of room");
 }
