@@ -83,13 +83,6 @@ struct Side {
 inline constexpr Side ABOUT_WINDOW = {"About", ABOUT, 'A', ABOUT_CLOSE};
 inline constexpr Side DONATION_DIALOG = {"Thank you very much", DONATE, 'D', DONATION_OK};
 
-inline HWND FindSideWindow(const Program& program, const char* title) {
-  for (HWND window : VisibleWindows(program.ProcessId())) {
-    if (window != program.Window() && StoredText(window) == title) return window;
-  }
-  return nullptr;
-}
-
 // The pointer comes to rest first, as a hand's does: a link holds the mouse
 // while the pointer is over it, and gives it up only at the next move.
 inline void ClickGadgetOf(HWND window, int gadget) {
@@ -112,7 +105,7 @@ inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
     } else {
       input::KeyPress(side.shortcut, input::CONTROL);
     }
-    WaitFor([&] { return (window = FindSideWindow(program, side.title)) != nullptr; }, 3000);
+    WaitFor([&] { return (window = program.Find(nullptr, side.title)) != nullptr; }, 3000);
   }
   if (window && !WaitFor([&] { return GetForegroundWindow() == window; }, 2000)) {
     SetForegroundWindow(window);
@@ -129,7 +122,7 @@ inline bool CloseSide(Program& program, HWND window, const Side& side, bool byBu
   } else {
     input::KeyPress(VK_ESCAPE);
   }
-  return WaitFor([&] { return !FindSideWindow(program, side.title); }, STEP_TIMEOUT) &&
+  return WaitFor([&] { return !program.Find(nullptr, side.title); }, STEP_TIMEOUT) &&
          program.AwaitInput(STEP_TIMEOUT);
 }
 

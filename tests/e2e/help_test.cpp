@@ -101,13 +101,7 @@ TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
 
 // The program's visible help windows (the viewer's main windows).
 std::vector<HWND> HelpWindows(const Program& program) {
-  std::vector<HWND> found;
-  for (HWND window : VisibleWindows(program.ProcessId())) {
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "HH Parent") found.push_back(window);
-  }
-  return found;
+  return VisibleWindows(program.ProcessId(), "HH Parent");
 }
 
 // The one help window, once it has come to the front as a new window does;

@@ -123,7 +123,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
       EXPECT_TRUE(ShellOpened(program, {WEB_PAGE, MAIL_ADDRESS, DONATION_PAGE, DONATION_PAGE}));
     }
     Sleep(300);
-    EXPECT_EQ(FindSideWindow(program, closing.side->title), side) << "it closed too soon";
+    EXPECT_EQ(program.Find(nullptr, closing.side->title), side) << "it closed too soon";
     // The user turns to the other window, then to the side window again.
     SetForegroundWindow(bystanderWindow);
     EXPECT_TRUE(WaitFor([] { return GetForegroundWindow() == bystanderWindow; }, STEP_TIMEOUT));
@@ -140,7 +140,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
     } else {
       closing.gadget ? ClickGadgetOf(side, closing.gadget) : ClickCloseBox(side);
     }
-    EXPECT_TRUE(WaitFor([&] { return !FindSideWindow(program, closing.side->title); }, STEP_TIMEOUT));
+    EXPECT_TRUE(WaitFor([&] { return !program.Find(nullptr, closing.side->title); }, STEP_TIMEOUT));
     Sleep(500);  // for the activation to settle
     EXPECT_EQ(GetForegroundWindow(), program.Window());
     EXPECT_TRUE(IsWindowEnabled(program.Window()));

@@ -144,17 +144,24 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
+// Calls `visit` with every top-level window (for a null parent) or with
+// every descendant of `parent`.
+void EachWindow(HWND parent, const std::function<void(HWND)>& visit) {
+  const WNDENUMPROC call = [](HWND window, LPARAM data) {
+    (*reinterpret_cast<const std::function<void(HWND)>*>(data))(window);
+    return TRUE;
+  };
+  const auto data = reinterpret_cast<LPARAM>(&visit);
+  if (!parent) EnumWindows(call, data);
+  else EnumChildWindows(parent, call, data);
+}
+
 // True while the window or one of its children waits to be painted.
 bool NeedsPainting(HWND window) {
-  bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM found) {
-        return *reinterpret_cast<bool*>(found) |= GetUpdateRect(child, nullptr, FALSE) != FALSE,
-               TRUE;
-      },
-      reinterpret_cast<LPARAM>(&unpainted));
-  return unpainted;
+  const auto unpainted = [](HWND one) { return GetUpdateRect(one, nullptr, FALSE) != FALSE; };
+  bool found = unpainted(window);
+  EachWindow(window, [&](HWND child) { found = found || unpainted(child); });
+  return found;
 }
 
 // The stop icon is mostly red, the information icon mostly blue; a box
@@ -196,33 +203,24 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   return true;
 }
 
-std::vector<HWND> VisibleWindows(DWORD process) {
-  std::pair<DWORD, std::vector<HWND>> search{process, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
-        const DWORD owner = search->first;
-        if (IsWindowVisible(window) && (!owner || ProcessOf(window) == owner)) {
-          search->second.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.second;
+std::vector<HWND> VisibleWindows(DWORD process, const char* className, const char* title) {
+  std::vector<HWND> found;
+  EachWindow(nullptr, [&](HWND window) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && (!process || ProcessOf(window) == process) &&
+        (!className || strcmp(name, className) == 0) && (!title || StoredText(window) == title)) {
+      found.push_back(window);
+    }
+  });
+  return found;
 }
 
 // The desktop's descendants are every top-level window and all their children.
 int CountWindows(DWORD process) {
-  std::pair<DWORD, int> count{process, 0};
-  EnumChildWindows(
-      GetDesktopWindow(),
-      [](HWND window, LPARAM data) {
-        auto& [owner, windows] = *reinterpret_cast<std::pair<DWORD, int>*>(data);
-        windows += ProcessOf(window) == owner ? 1 : 0;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.second;
+  int count = 0;
+  EachWindow(GetDesktopWindow(), [&](HWND window) { if (ProcessOf(window) == process) ++count; });
+  return count;
 }
 
 std::string StoredText(HWND window) {
@@ -352,14 +350,8 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
 
 bool Program::Start(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
   if (!Launch(settings, exe, refused)) return false;
-  WaitFor(
-      [&] {
-        for (HWND window : VisibleWindows(id_)) {
-          if (StoredText(window) == WINDOW_TITLE) window_ = window;
-        }
-        return window_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
-      },
-      START_TIMEOUT);
+  const auto ended = [&] { return WaitForSingleObject(process_, 0) != WAIT_TIMEOUT; };
+  WaitFor([&] { return (window_ = Find(nullptr, WINDOW_TITLE)) || ended(); }, START_TIMEOUT);
   DWORD_PTR answer = 0;
   return window_ &&
          SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, START_TIMEOUT, &answer) &&
@@ -476,13 +468,9 @@ void Program::PointerAway() {
   input::MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4);
 }
 
-HWND Program::FindBox() const {
-  for (HWND window : VisibleWindows(id_)) {
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (strcmp(name, "#32770") == 0) return window;
-  }
-  return nullptr;
+HWND Program::Find(const char* className, const char* title) const {
+  const std::vector<HWND> windows = VisibleWindows(id_, className, title);
+  return windows.empty() ? nullptr : windows[0];
 }
 
 HWND Program::AwaitBox(DWORD milliseconds) const {

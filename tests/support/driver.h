@@ -40,9 +40,11 @@ using Grid = std::array<std::string, 9>;
 
 // Polls `condition` every few milliseconds; true once it holds.
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds);
-// The visible top-level windows of a process (of all for 0), and the count
-// of all its windows, child windows included.
-std::vector<HWND> VisibleWindows(DWORD process);
+// The visible top-level windows of a process (of all for 0), of a class and
+// with a title when they are given, and the count of all its windows, child
+// windows included.
+std::vector<HWND> VisibleWindows(DWORD process, const char* className = nullptr,
+                                 const char* title = nullptr);
 int CountWindows(DWORD process);
 // The stored text answers even while the program is busy; the asked text is
 // what the window answers to WM_GETTEXT.
@@ -121,7 +123,9 @@ class Program {
   bool TypeInCell(int row, int column, const char* keys, const char* last) const;
   static void PointerAway();  // so that no tooltip comes up
 
-  HWND FindBox() const;
+  // Its first visible top-level window of the class and title given (null: any).
+  HWND Find(const char* className, const char* title = nullptr) const;
+  HWND FindBox() const { return Find("#32770"); }
   HWND AwaitBox(DWORD milliseconds) const;
   static Box ReadBox(HWND box);
   static bool AnswerBox(HWND box);  // clicks OK; true once the box is gone
