@@ -55,6 +55,18 @@ inline std::optional<DWORD> Quit(const Program& program) {
   return program.AwaitExit(STEP_TIMEOUT);
 }
 
+// Two 6s in row 0, then Ctrl+C: true once a marker of the main window
+// covers the first, the markers go with the pause and the button is back,
+// and no box comes.
+inline bool ChecksTwoSixes(const Program& program) {
+  if (!program.TypeInCell(0, 2, "6", "6") || !program.TypeInCell(0, 7, "6", "6")) return false;
+  Program::PointerAway();  // no tooltip over the fields
+  input::KeyPress('C', input::CONTROL);
+  return WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT) &&
+         WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, STEP_TIMEOUT) &&
+         !program.Gadget(MarkerNumber(0, 2)) && program.NoBoxFor(300);
+}
+
 // Gives the slider the focus without touching it (the caption field, then
 // Tab) and moves it with a key (an arrow, or Home to the easy end); true
 // once the label names the level.
@@ -72,12 +84,13 @@ enum SideGadget : int {
 };
 struct Side {
   const char* title;
-  int button;       // of the main window
-  WORD shortcut;    // with Ctrl
-  int closeButton;  // of the side window
+  int button;          // of the main window
+  WORD shortcut;       // with Ctrl
+  int closeButton;     // of the side window
+  WORD closeShortcut;  // with Ctrl, that button's
 };
-inline constexpr Side ABOUT_WINDOW = {"About", ABOUT, 'A', ABOUT_CLOSE};
-inline constexpr Side DONATION_DIALOG = {"Thank you very much", DONATE, 'D', DONATION_OK};
+inline constexpr Side ABOUT_WINDOW = {"About", ABOUT, 'A', ABOUT_CLOSE, 'L'};
+inline constexpr Side DONATION_DIALOG = {"Thank you very much", DONATE, 'D', DONATION_OK, 'O'};
 
 // The pointer comes to rest first, as a hand's does: a link holds the mouse
 // while the pointer is over it, and gives it up only at the next move.
