@@ -96,9 +96,9 @@ inline constexpr Side DONATION_DIALOG = {"Thank you very much", DONATE, 'D', DON
 // while the pointer is over it, and gives it up only at the next move.
 inline void ClickGadgetOf(HWND window, int gadget) {
   const POINT centre = input::Centre(GetDlgItem(window, gadget));
-  input::MouseMove(centre.x, centre.y);
+  input::MouseMove(centre);
   Sleep(100);
-  input::Click(centre.x, centre.y);
+  input::Click(centre);
 }
 
 // Opens the side window by its button or shortcut and waits until it is in

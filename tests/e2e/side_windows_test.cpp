@@ -36,7 +36,7 @@ void ClickCloseBox(HWND window) {
   for (int x = frame.right - 1; x > frame.right - 80; --x) {
     DWORD_PTR hit = 0;
     SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 3000, &hit);
-    if (hit == HTCLOSE) return input::Click(x - 4, y);
+    if (hit == HTCLOSE) return input::Click({x - 4, y});
   }
   ADD_FAILURE() << "no close box on the title bar";
 }

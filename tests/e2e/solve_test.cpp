@@ -143,12 +143,12 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   EXPECT_TRUE(ButtonShows(program, CHECK, CHECKING_TEXT, false));
   for (const auto& [row, column] : marked) {
     SCOPED_TRACE(testing::Message() << "cell " << row << ", " << column);
-    const RECT cell = program.GadgetRect(CellGadget(row, column));
-    const RECT rect = program.GadgetRect(MarkerNumber(row, column));
+    const RECT cell = program.Rect(CellGadget(row, column));
+    const RECT rect = program.Rect(MarkerNumber(row, column));
     const RECT expected = {cell.left + 2, cell.top + 2, cell.left + 28, cell.top + 28};
     EXPECT_TRUE(EqualRect(&rect, &expected)) << "26 x 26, two pixels inside the cell";
     EXPECT_FALSE(program.Enabled(MarkerNumber(row, column))) << "a marker takes no input";
-    const std::vector<COLORREF> pixels = program.Area(rect);
+    const std::vector<COLORREF> pixels = input::ScreenArea(rect);
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), PURPLE), 200);
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), WHITE), 15);
   }

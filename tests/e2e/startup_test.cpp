@@ -25,9 +25,9 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
     ASSERT_TRUE(program.Start(withFile ? std::optional(SettingsBytes(1, 7)) : std::nullopt));
     if (start == 0) {
       Shot(program, "start");
-      RECT outer = {};
+      const RECT outer = program.Rect();
       const RECT placed = {WINDOW_X, WINDOW_Y, WINDOW_X + WINDOW_WIDTH, WINDOW_Y + WINDOW_HEIGHT};
-      EXPECT_TRUE(GetWindowRect(program.Window(), &outer) && EqualRect(&outer, &placed));
+      EXPECT_TRUE(EqualRect(&outer, &placed));
       // Above the slanted edge, inside the window's rectangle but cut away.
       EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
       EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
@@ -35,9 +35,9 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
       // Each empty cell shows its box's colour inside its border.
       for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW},
                                                 {8, 8, YELLOW}, {0, 3, GREEN}, {3, 0, GREEN}}) {
-        const RECT cell = program.GadgetRect(CellGadget(row, column));
+        const RECT cell = program.Rect(CellGadget(row, column));
         const std::vector<COLORREF> inside =
-            program.Area({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
+            input::ScreenArea({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
         EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << row << ", " << column;
       }
       EXPECT_EQ(program.Rows(), EMPTY_ROWS);
@@ -124,12 +124,6 @@ TEST(ProgramFile, HoldsItsIconManifestAndVersion) {
   FreeLibrary(exe);
 }
 
-RECT WindowRect(const Program& program) {
-  RECT rect = {};
-  GetWindowRect(program.Window(), &rect);
-  return rect;
-}
-
 
 // "-" minimises and restoring shows the grid unchanged where it was; a press
 // on the face (the roof picture, between two boxes) moves the window.
@@ -141,22 +135,22 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
   program.ClickGadget(MINIMISE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(program.Window()) != FALSE; }, 3000));
   PostMessageA(program.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);  // what the task bar sends
-  EXPECT_TRUE(WaitFor([&] { return WindowRect(program).left == WINDOW_X; }, 3000));
-  EXPECT_EQ(WindowRect(program).bottom, WINDOW_Y + WINDOW_HEIGHT);
+  EXPECT_TRUE(WaitFor([&] { return program.Rect().left == WINDOW_X; }, 3000));
+  EXPECT_EQ(program.Rect().bottom, WINDOW_Y + WINDOW_HEIGHT);
   EXPECT_EQ(program.Rows(), typed);
   Shot(program, "restored");
   // Dragged by the roof picture, then back from between two boxes.
   for (const auto& [at, dx, dy] : {std::tuple{POINT{383, 185}, 60, 40}, {POINT{301, 350}, -60, -40}}) {
     const int top = WINDOW_Y + (dy > 0 ? 40 : 0);
-    const POINT from = program.ScreenPoint(at.x, at.y);
-    input::MouseMove(from.x, from.y);
+    const POINT from = {program.Rect().left + at.x, program.Rect().top + at.y};
+    input::MouseMove(from);
     input::MouseDown();
     for (int step = 1; step <= 10; Sleep(20), ++step) {
-      input::MouseMove(from.x + dx * step / 10, from.y + dy * step / 10);
+      input::MouseMove({from.x + dx * step / 10, from.y + dy * step / 10});
     }
     input::MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return WindowRect(program).top == top; }, 3000));
-    EXPECT_EQ(WindowRect(program).left, WINDOW_X + (dx > 0 ? 60 : 0));
+    EXPECT_TRUE(WaitFor([&] { return program.Rect().top == top; }, 3000));
+    EXPECT_EQ(program.Rect().left, WINDOW_X + (dx > 0 ? 60 : 0));
   }
   EXPECT_EQ(program.Rows(), typed);
 }

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "tests/support/layout.h"
 #include "tests/support/probe.h"
@@ -36,18 +38,18 @@ void Send(std::vector<INPUT> events) {
 
 // Absolute coordinates run from 0 to 65535 across the screen; rounding up
 // lands on the intended pixel.
-void MouseMove(int x, int y) {
+void MouseMove(POINT at) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width - 1) / width,
-              (y * 65536 + height - 1) / height)});
+  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (at.x * 65536 + width - 1) / width,
+              (at.y * 65536 + height - 1) / height)});
 }
 
 void MouseDown() { Send({Mouse(MOUSEEVENTF_LEFTDOWN)}); }
 void MouseUp() { Send({Mouse(MOUSEEVENTF_LEFTUP)}); }
 
-void Click(int x, int y) {
-  MouseMove(x, y);
+void Click(POINT at) {
+  MouseMove(at);
   Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
@@ -56,13 +58,11 @@ void AwaitDoubleClickTime() { Sleep(GetDoubleClickTime() + 50); }
 void KeyPress(WORD virtualKey, uint32_t modifiers) {
   constexpr std::pair<Modifiers, WORD> HELD[] = {{SHIFT, VK_SHIFT}, {CONTROL, VK_CONTROL},
                                                   {ALT, VK_MENU}};
-  std::vector<INPUT> events;
+  std::vector<INPUT> events = {Key(virtualKey, true), Key(virtualKey, false)};
   for (const auto& [modifier, key] : HELD) {
-    if (modifiers & modifier) events.push_back(Key(key, true));
-  }
-  events.insert(events.end(), {Key(virtualKey, true), Key(virtualKey, false)});
-  for (const auto& [modifier, key] : HELD) {
-    if (modifiers & modifier) events.push_back(Key(key, false));
+    if (!(modifiers & modifier)) continue;
+    events.insert(events.begin(), Key(key, true));
+    events.push_back(Key(key, false));
   }
   Send(events);
 }
@@ -104,25 +104,15 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
 namespace e2e {
 
 bool WriteBytes(const std::string& path, const Bytes& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  const auto size = static_cast<DWORD>(bytes.size());
-  const bool ok = file != INVALID_HANDLE_VALUE &&
-                  (size == 0 || WriteFile(file, bytes.data(), size, &written, nullptr));
-  CloseHandle(file);
-  return ok && written == size;
+  std::ofstream file(path, std::ios::binary);
+  const auto size = static_cast<std::streamsize>(bytes.size());
+  return file.write(reinterpret_cast<const char*>(bytes.data()), size).flush().good();
 }
 
 std::optional<Bytes> ReadBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  Bytes bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 namespace {
@@ -156,8 +146,10 @@ void EachWindow(HWND parent, const std::function<void(HWND)>& visit) {
   else EnumChildWindows(parent, call, data);
 }
 
-// True while the window or one of its children waits to be painted.
+// True while the window or one of its children waits to be painted; false
+// for no window.
 bool NeedsPainting(HWND window) {
+  if (!window) return false;
   const auto unpainted = [](HWND one) { return GetUpdateRect(one, nullptr, FALSE) != FALSE; };
   bool found = unpainted(window);
   EachWindow(window, [&](HWND child) { found = found || unpainted(child); });
@@ -265,19 +257,20 @@ MemoryFigures MemoryOf(DWORD process) {
 std::string ProbeAsk(DWORD process, char request) {
   const std::string name = PROBE_PIPE_PREFIX + std::to_string(process);
   HANDLE pipe = INVALID_HANDLE_VALUE;
-  WaitFor(
-      [&] {
-        pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           0, nullptr);
-        return pipe != INVALID_HANDLE_VALUE;
-      },
-      10000);
+  const auto open = [&] {
+    pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                       nullptr);
+    return pipe != INVALID_HANDLE_VALUE;
+  };
+  WaitFor(open, 10000);
   std::string answer;
   DWORD done = 0;
   // The probe answers with the text and then closes its end.
   if (pipe != INVALID_HANDLE_VALUE && WriteFile(pipe, &request, 1, &done, nullptr)) {
     char chunk[256];
-    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) answer.append(chunk, done);
+    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) {
+      answer.append(chunk, done);
+    }
   }
   CloseHandle(pipe);
   return answer;
@@ -296,7 +289,9 @@ void SaveScreenshot(const std::string& name) {
   Bytes bytes(reinterpret_cast<const uint8_t*>(&file), reinterpret_cast<const uint8_t*>(&file + 1));
   bytes.insert(bytes.end(), reinterpret_cast<const uint8_t*>(&header),
                reinterpret_cast<const uint8_t*>(&header + 1));
-  for (COLORREF c : pixels) bytes.insert(bytes.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  for (COLORREF c : pixels) {
+    bytes.insert(bytes.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  }
   CreateDirectoryA(folder, nullptr);
   WriteBytes(std::string(folder) + "\\" + name + ".bmp", bytes);
 }
@@ -335,8 +330,9 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   GetEnvironmentVariableA("TMP", driverTemp, sizeof driverTemp);
   SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);
   if (!tempFolder_.empty()) SetEnvironmentVariableA("TMP", tempFolder_.c_str());
-  const bool created = CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE,
-                                      CREATE_SUSPENDED, nullptr, directory_.c_str(), &startup, &info);
+  const bool created =
+      CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                     nullptr, directory_.c_str(), &startup, &info);
   SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
   SetEnvironmentVariableA("TMP", *driverTemp ? driverTemp : nullptr);
   if (!created) return false;
@@ -359,12 +355,8 @@ bool Program::Start(const std::optional<Bytes>& settings, const char* exe, const
 }
 
 bool Program::AwaitPainted(DWORD milliseconds) const {
-  const bool painted = WaitFor(
-      [&] {
-        HWND box = FindBox();
-        return !NeedsPainting(window_) && !(box && NeedsPainting(box));
-      },
-      milliseconds);
+  const bool painted =
+      WaitFor([&] { return !NeedsPainting(window_) && !NeedsPainting(FindBox()); }, milliseconds);
   Sleep(100);  // for the painted surface to reach the screen
   return painted;
 }
@@ -386,23 +378,10 @@ Grid Program::Rows() const {
   return rows;
 }
 
-RECT Program::GadgetRect(int number) const {
+RECT Program::Rect(int number) const {
   RECT rect = {};
-  GetWindowRect(Gadget(number), &rect);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+  GetWindowRect(number ? Gadget(number) : window_, &rect);
   return rect;
-}
-
-POINT Program::ScreenPoint(int x, int y) const {
-  RECT outer = {};
-  GetWindowRect(window_, &outer);
-  return {outer.left + x, outer.top + y};
-}
-
-std::vector<COLORREF> Program::Area(const RECT& area) const {
-  const POINT corner = ScreenPoint(area.left, area.top);
-  return input::ScreenArea(
-      {corner.x, corner.y, corner.x + area.right - area.left, corner.y + area.bottom - area.top});
 }
 
 bool Program::ToFront() const {
@@ -414,21 +393,15 @@ bool Program::ToFront() const {
 }
 
 bool Program::AwaitInput(DWORD milliseconds) const {
-  return WaitFor(
-      [&] {
-        HWND focus = FocusOf(window_);
-        return IsWindowEnabled(window_) && GetForegroundWindow() == window_ && focus &&
-               (focus == window_ || IsChild(window_, focus));
-      },
-      milliseconds);
+  const auto takesInput = [&] {
+    HWND focus = FocusOf(window_);
+    return IsWindowEnabled(window_) && GetForegroundWindow() == window_ && focus &&
+           (focus == window_ || IsChild(window_, focus));
+  };
+  return WaitFor(takesInput, milliseconds);
 }
 
 int Program::FocusedGadget() const { return GetDlgCtrlID(FocusOf(window_)); }
-
-void Program::ClickGadget(int number) const {
-  const POINT centre = input::Centre(Gadget(number));
-  input::Click(centre.x, centre.y);
-}
 
 void Program::ClickCell(int row, int column) const {
   HWND cell = Gadget(CellGadget(row, column));
@@ -465,7 +438,7 @@ bool Program::TypeInCell(int row, int column, const char* keys, const char* last
 }
 
 void Program::PointerAway() {
-  input::MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4);
+  input::MouseMove({GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4});
 }
 
 HWND Program::Find(const char* className, const char* title) const {
@@ -490,8 +463,7 @@ bool Program::AnswerBox(HWND box) {
   HWND ok = GetDlgItem(box, IsWindowVisible(GetDlgItem(box, IDOK)) ? IDOK : IDCANCEL);
   auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
   for (int attempt = 0; attempt < 3 && ok; ++attempt) {
-    const POINT centre = input::Centre(ok);
-    input::Click(centre.x, centre.y);
+    input::Click(input::Centre(ok));
     if (WaitFor(gone, 1500)) return true;
   }
   // The click did not reach it: close it so that the run goes on.
@@ -500,17 +472,12 @@ bool Program::AnswerBox(HWND box) {
   return false;
 }
 
-bool Program::NoBoxFor(DWORD milliseconds) const {
-  return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
-}
-
 bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const {
-  return WaitFor(
-      [&] {
-        HWND box = FindBox();
-        return box ? (AnswerBox(box), false) : done() && !FindBox();
-      },
-      milliseconds);
+  const auto answered = [&] {
+    HWND box = FindBox();
+    return box ? (AnswerBox(box), false) : done() && !FindBox();
+  };
+  return WaitFor(answered, milliseconds);
 }
 
 std::optional<DWORD> Program::AwaitExit(DWORD milliseconds) const {

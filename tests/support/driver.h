@@ -21,10 +21,10 @@ namespace input {
 
 enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2, ALT = 4 };
 
-void MouseMove(int x, int y);
+void MouseMove(POINT at);
 void MouseDown();
 void MouseUp();
-void Click(int x, int y);
+void Click(POINT at);
 // Lets the double-click time pass, so that the next press is a click of its own.
 void AwaitDoubleClickTime();
 void KeyPress(WORD virtualKey, uint32_t modifiers = NONE);
@@ -106,15 +106,13 @@ class Program {
   std::string Cell(int row, int column) const;
   // The nine rows, "." for an empty field, "?" for one of several characters.
   Grid Rows() const;
-  RECT GadgetRect(int number) const;               // window coordinates
-  POINT ScreenPoint(int x, int y) const;           // of a window point
-  std::vector<COLORREF> Area(const RECT& area) const;  // window coordinates
+  RECT Rect(int number = 0) const;  // of a gadget, or of the window for 0
 
   bool ToFront() const;
   // Waits until the window takes input again: enabled, in front and holding
   // the focus. Keys or clicks sent before that are lost.
   bool AwaitInput(DWORD milliseconds) const;
-  void ClickGadget(int number) const;
+  void ClickGadget(int number) const { input::Click(input::Centre(Gadget(number))); }
   void ClickCell(int row, int column) const;
   // Digits, letters and '\t' (Tab), each key in turn.
   void Type(const char* keys) const;
@@ -129,7 +127,9 @@ class Program {
   HWND AwaitBox(DWORD milliseconds) const;
   static Box ReadBox(HWND box);
   static bool AnswerBox(HWND box);  // clicks OK; true once the box is gone
-  bool NoBoxFor(DWORD milliseconds) const;
+  bool NoBoxFor(DWORD milliseconds) const {
+    return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
+  }
   // Answers each box that comes until `done` holds with none up.
   bool AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const;
 
