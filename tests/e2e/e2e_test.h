@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -33,13 +34,19 @@ inline const Grid EMPTY_ROWS = {".........", ".........", ".........", "........
 // row (one reading of 81 fields can straddle a command); what they show.
 inline Grid AwaitNewPosition(const Program& program, const Grid& before) {
   Grid now = before;
-  WaitFor(
-      [&] {
-        const Grid read = program.Rows();
-        return std::exchange(now, read) == read && read != before;
-      },
-      STEP_TIMEOUT);
+  const auto settled = [&] {
+    const Grid read = program.Rows();
+    return std::exchange(now, read) == read && read != before;
+  };
+  WaitFor(settled, STEP_TIMEOUT);
   return now;
+}
+
+// How many fields hold something.
+inline int Filled(const Grid& rows) {
+  int empty = 0;
+  for (const std::string& row : rows) empty += static_cast<int>(std::ranges::count(row, '.'));
+  return 81 - empty;
 }
 
 // A command's button: disabled with its busy text while the command runs,
@@ -109,16 +116,11 @@ inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
   HWND window = nullptr;
   for (int attempt = 0; attempt < 3 && !window; ++attempt) {
     if (!program.AwaitInput(STEP_TIMEOUT)) program.ToFront();
-    if (byButton) {
-      program.ClickGadget(side.button);
-    } else {
-      input::KeyPress(side.shortcut, input::CONTROL);
-    }
+    byButton ? program.ClickGadget(side.button) : input::KeyPress(side.shortcut, input::CONTROL);
     WaitFor([&] { return (window = program.Find(nullptr, side.title)) != nullptr; }, 3000);
   }
-  if (window && !WaitFor([&] { return GetForegroundWindow() == window; }, 2000)) {
-    SetForegroundWindow(window);
-  }
+  const auto inFront = [&] { return GetForegroundWindow() == window; };
+  if (window && !WaitFor(inFront, 2000)) SetForegroundWindow(window);
   Sleep(300);  // for the pictures and texts to reach the screen
   return window;
 }
@@ -126,11 +128,7 @@ inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
 // Closes it by its own button or by Escape; true once the main window takes
 // input again.
 inline bool CloseSide(Program& program, HWND window, const Side& side, bool byButton) {
-  if (byButton) {
-    ClickGadgetOf(window, side.closeButton);
-  } else {
-    input::KeyPress(VK_ESCAPE);
-  }
+  byButton ? ClickGadgetOf(window, side.closeButton) : input::KeyPress(VK_ESCAPE);
   return WaitFor([&] { return !program.Find(nullptr, side.title); }, STEP_TIMEOUT) &&
          program.AwaitInput(STEP_TIMEOUT);
 }

@@ -1,6 +1,7 @@
 // Start-up and shutdown of the real program: the window it opens and its
-// coloured cells, minimising and moving it, the settings file it reads and writes, every way of ending it, a start without
-// memory for its state, and what the exe file carries.
+// coloured cells, minimising and moving it, the settings file it reads and
+// writes, every way of ending it, a start without memory for its state, and
+// what the exe file carries.
 #include <algorithm>
 #include <tuple>
 
@@ -46,10 +47,7 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
     EXPECT_EQ(program.SliderPosition(), 1);
     EXPECT_EQ(program.Text(LEVEL_NAME), "Easy sudoku");
     start % 4 < 2 ? program.ClickGadget(ENTER_DIGITS) : input::KeyPress('E', input::CONTROL);
-    int digits = 0;
-    for (const std::string& row : AwaitNewPosition(program, EMPTY_ROWS)) {
-      digits += 9 - static_cast<int>(std::count(row.begin(), row.end(), '.'));
-    }
+    const int digits = Filled(AwaitNewPosition(program, EMPTY_ROWS));
     EXPECT_TRUE(digits >= 1 && digits <= 9) << digits;
     severalDigits = severalDigits || digits > 1;
     EXPECT_EQ(Quit(program), 0u);
@@ -140,7 +138,8 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
   EXPECT_EQ(program.Rows(), typed);
   Shot(program, "restored");
   // Dragged by the roof picture, then back from between two boxes.
-  for (const auto& [at, dx, dy] : {std::tuple{POINT{383, 185}, 60, 40}, {POINT{301, 350}, -60, -40}}) {
+  const std::tuple<POINT, int, int> drags[] = {{{383, 185}, 60, 40}, {{301, 350}, -60, -40}};
+  for (const auto& [at, dx, dy] : drags) {
     const int top = WINDOW_Y + (dy > 0 ? 40 : 0);
     const POINT from = {program.Rect().left + at.x, program.Rect().top + at.y};
     input::MouseMove(from);

@@ -188,6 +188,14 @@ std::string WindowsPath(std::string path) {
   return "Z:" + path;
 }
 
+std::string NewFolder(const std::string& name) {
+  char temp[MAX_PATH] = "";
+  GetTempPathA(sizeof temp, temp);
+  std::string folder = temp + name;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   for (const DWORD start = GetTickCount(); !condition(); Sleep(5)) {
     if (GetTickCount() - start >= milliseconds) return false;
@@ -306,14 +314,9 @@ Program::~Program() {
 }
 
 bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
-  if (own_) {
-    static int serial = 0;
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    directory_ = std::string(temp) + "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(++serial);
-    CreateDirectoryA(directory_.c_str(), nullptr);
-  }
+  static int serial = 0;
+  const std::string name = "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-";
+  if (own_) directory_ = NewFolder(name + std::to_string(++serial));
   if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
   // In a job, so that ending the program also ends what it started.
   job_ = CreateJobObjectA(nullptr, nullptr);

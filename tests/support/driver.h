@@ -54,6 +54,8 @@ bool SetClipboardText(const char* text);
 // A whole file, made anew; false when it could not be written.
 bool WriteBytes(const std::string& path, const Bytes& bytes);
 std::optional<Bytes> ReadBytes(const std::string& path);  // none when it cannot be read
+// A folder of that name, made in the driver's temporary folder.
+std::string NewFolder(const std::string& name);
 // A host path as the platform takes it ("/w/x" becomes "Z:\w\x").
 std::string WindowsPath(std::string path);
 
