@@ -76,9 +76,8 @@ TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
       way.gadget ? program.ClickGadget(way.gadget) : input::KeyPress(way.key, way.modifiers);
       expected += c.html ? "html|" + written + "::/" + way.page + "|0\n"
                          : std::string("help|tesselsudoku.hlp|") + way.keyword + "\n";
-      EXPECT_TRUE(WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == expected; },
-                          STEP_TIMEOUT))
-          << ProbeAsk(program.ProcessId(), PROBE_LOG);
+      const auto logged = [&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == expected; };
+      EXPECT_TRUE(WaitFor(logged, STEP_TIMEOUT)) << ProbeAsk(program.ProcessId(), PROBE_LOG);
     }
     const std::optional<Bytes> file = ReadBytes(written);  // an HTML help file begins "ITSF"
     EXPECT_EQ(file && std::string(file->begin(), file->end()).starts_with("ITSF"), c.html);
@@ -95,17 +94,18 @@ std::vector<HWND> HelpWindows(const Program& program) {
   return VisibleWindows(program.ProcessId(), "HH Parent");
 }
 
-// The one help window, once it has come to the front as a new window does;
-// moved aside, as a user would, since it can take the front again while it
-// loads its page and would then cover the buttons to be clicked.
-HWND AwaitHelpWindow(const Program& program) {
+// Clicks Help; the one help window, once it has come to the front as a new
+// window does. It is moved aside, as a user would, since it can take the
+// front again while it loads its page and would then cover the buttons to
+// be clicked.
+HWND OpenHelpWindow(const Program& program) {
+  program.ClickGadget(HELP);
   std::vector<HWND> windows;
-  WaitFor(
-      [&] {
-        windows = HelpWindows(program);
-        return windows.size() == 1 && GetForegroundWindow() == windows[0];
-      },
-      STEP_TIMEOUT);
+  const auto inFront = [&] {
+    windows = HelpWindows(program);
+    return windows.size() == 1 && GetForegroundWindow() == windows[0];
+  };
+  WaitFor(inFront, STEP_TIMEOUT);
   if (windows.size() != 1) return nullptr;
   SetWindowPos(windows[0], nullptr, 900, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return windows[0];
@@ -118,8 +118,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
     Program program;
     program.SetTempFolder(folder);
     ASSERT_TRUE(program.Start());
-    program.ClickGadget(HELP);
-    const HWND help = AwaitHelpWindow(program);
+    const HWND help = OpenHelpWindow(program);
     ASSERT_TRUE(help) << "no help window";
     EXPECT_EQ(StoredText(help), "Tessel SUDOKU Help");
     EXPECT_EQ(FilesIn(folder), oneFile);
@@ -147,8 +146,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
     input::KeyPress(VK_F4, input::ALT);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }, STEP_TIMEOUT));
     ASSERT_TRUE(program.ToFront());
-    program.ClickGadget(HELP);  // a new window on the same file
-    const HWND again = AwaitHelpWindow(program);
+    const HWND again = OpenHelpWindow(program);  // a new window on the same file
     EXPECT_TRUE(again);
     EXPECT_EQ(FilesIn(folder), oneFile);
     program.ClickGadget(CLOSE);
@@ -162,8 +160,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
   Program program;
   program.SetTempFolder(folder);
   ASSERT_TRUE(program.Start());
-  program.ClickGadget(HELP);
-  EXPECT_TRUE(AwaitHelpWindow(program));
+  EXPECT_TRUE(OpenHelpWindow(program));
   EXPECT_EQ(FilesIn(folder), oneFile);
   EXPECT_EQ(Quit(program), 0u);
   EXPECT_TRUE(FilesIn(folder).empty());

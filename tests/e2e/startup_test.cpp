@@ -27,11 +27,10 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
     if (start == 0) {
       Shot(program, "start");
       const RECT outer = program.Rect();
-      const RECT placed = {WINDOW_X, WINDOW_Y, WINDOW_X + WINDOW_WIDTH, WINDOW_Y + WINDOW_HEIGHT};
-      EXPECT_TRUE(EqualRect(&outer, &placed));
+      EXPECT_TRUE(EqualRect(&outer, &WINDOW_RECT));
       // Above the slanted edge, inside the window's rectangle but cut away.
-      EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
-      EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
+      EXPECT_NE(WindowFromPoint({outer.left + 2, outer.top + 2}), program.Window());
+      EXPECT_EQ(GetAncestor(WindowFromPoint({outer.left + 383, outer.top + 300}), GA_ROOT),
                 program.Window());
       // Each empty cell shows its box's colour inside its border.
       for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW},
@@ -133,23 +132,23 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
   program.ClickGadget(MINIMISE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(program.Window()) != FALSE; }, 3000));
   PostMessageA(program.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);  // what the task bar sends
-  EXPECT_TRUE(WaitFor([&] { return program.Rect().left == WINDOW_X; }, 3000));
-  EXPECT_EQ(program.Rect().bottom, WINDOW_Y + WINDOW_HEIGHT);
+  EXPECT_TRUE(WaitFor([&] { return program.Rect().left == WINDOW_RECT.left; }, 3000));
+  EXPECT_EQ(program.Rect().bottom, WINDOW_RECT.bottom);
   EXPECT_EQ(program.Rows(), typed);
   Shot(program, "restored");
   // Dragged by the roof picture, then back from between two boxes.
   const std::tuple<POINT, int, int> drags[] = {{{383, 185}, 60, 40}, {{301, 350}, -60, -40}};
   for (const auto& [at, dx, dy] : drags) {
-    const int top = WINDOW_Y + (dy > 0 ? 40 : 0);
-    const POINT from = {program.Rect().left + at.x, program.Rect().top + at.y};
+    const RECT was = program.Rect();
+    const POINT from = {was.left + at.x, was.top + at.y};
     input::MouseMove(from);
     input::MouseDown();
     for (int step = 1; step <= 10; Sleep(20), ++step) {
       input::MouseMove({from.x + dx * step / 10, from.y + dy * step / 10});
     }
     input::MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return program.Rect().top == top; }, 3000));
-    EXPECT_EQ(program.Rect().left, WINDOW_X + (dx > 0 ? 60 : 0));
+    EXPECT_TRUE(WaitFor([&] { return program.Rect().top == was.top + dy; }, 3000));
+    EXPECT_EQ(program.Rect().left, was.left + dx);
   }
   EXPECT_EQ(program.Rows(), typed);
 }

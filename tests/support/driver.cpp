@@ -414,9 +414,14 @@ void Program::ClickCell(int row, int column) const {
   WaitFor([&] { return FocusOf(window_) == cell; }, ANSWER_TIMEOUT);
 }
 
-void Program::Type(const char* keys) const {
+void Program::Type(const char* keys, bool replacing) const {
   for (const char* key = keys; *key; ++key) {
     const HWND focus = FocusOf(window_);
+    // What the cell holds is selected, so that the typing replaces it.
+    if (replacing && *key != '\t') {
+      input::KeyPress(VK_HOME);
+      input::KeyPress(VK_END, input::SHIFT);
+    }
     input::KeyPress(*key == '\t' ? VK_TAB : static_cast<WORD>(toupper(*key)));
     // Keys go to the window that has the focus when they are queued, so the
     // next key waits until Tab has moved it.
@@ -426,17 +431,9 @@ void Program::Type(const char* keys) const {
 
 bool Program::TypeInCell(int row, int column, const char* keys, const char* last) const {
   ClickCell(row, column);
-  int gadget = CellGadget(row, column);
-  for (const char* key = keys; *key; ++key) {
-    if (*key == '\t') ++gadget;
-    // What the cell holds is selected, so that the typing replaces it.
-    if (*key != '\t') {
-      input::KeyPress(VK_HOME);
-      input::KeyPress(VK_END, input::SHIFT);
-    }
-    const char one[] = {*key, '\0'};
-    Type(one);
-  }
+  Type(keys, true);
+  const auto tabs = std::count(keys, keys + strlen(keys), '\t');
+  const int gadget = CellGadget(row, column) + static_cast<int>(tabs);
   return WaitFor([&] { return Text(gadget) == last; }, ANSWER_TIMEOUT);
 }
 

@@ -116,8 +116,9 @@ class Program {
   bool AwaitInput(DWORD milliseconds) const;
   void ClickGadget(int number) const { input::Click(input::Centre(Gadget(number))); }
   void ClickCell(int row, int column) const;
-  // Digits, letters and '\t' (Tab), each key in turn.
-  void Type(const char* keys) const;
+  // Digits, letters and '\t' (Tab), each key in turn; each replacing what
+  // the field holds when `replacing`.
+  void Type(const char* keys, bool replacing = false) const;
   // Clicks the cell and types `keys`, each key replacing what the cell holds
   // (Tab moves on); waits until the last cell typed reads `last`.
   bool TypeInCell(int row, int column, const char* keys, const char* last) const;
