@@ -4,6 +4,7 @@
 // request goes to the classic help file at the topic's keyword. The probe
 // build records what reaches either viewer; the last test uses the real one.
 #include <set>
+#include <tuple>
 
 #include "tests/e2e/e2e_test.h"
 #include "tests/support/probe.h"
@@ -15,15 +16,9 @@ namespace {
 
 using Names = std::set<std::string>;
 
-// A click on a gadget, or a key with its modifiers.
-constexpr struct Way {
-  const char* name;
-  int gadget;
-  WORD key;
-  uint32_t modifiers;
-  const char* keyword;
-  const char* page;
-} WAYS[] = {
+// Each way: its name, a click on a gadget or else a key with its modifiers,
+// and the topic's keyword and page.
+constexpr std::tuple<const char*, int, WORD, uint32_t, const char*, const char*> WAYS[] = {
     {"Help button", HELP, 0, 0, "Program commands", "commands.html"},
     {"F1", 0, VK_F1, input::NONE, "Program commands", "commands.html"},
     {"Ctrl+H", 0, 'H', input::CONTROL, "Program commands", "commands.html"},
@@ -54,33 +49,30 @@ TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
   const Bytes someoneElses = {'n', 'o', 't', ' ', 'o', 'u', 'r', 's'};
   ASSERT_TRUE(WriteBytes(folder + "\\TesselSudoku.chm", someoneElses));
   const std::string written = folder + "\\TesselSudoku-2.chm";  // the first name is taken
-  const struct {
-    const char* name;
-    std::string tempFolder;
-    const char* refused;
-    bool html;
-  } cases[] = {
+  // The program's temporary folder, what the probe refuses, and whether the
+  // HTML help is used.
+  const std::tuple<const char*, std::string, const char*, bool> cases[] = {
       {"the carried file, written", folder, nullptr, true},
       {"no temporary folder to write to", folder + "\\missing", nullptr, false},
       {"no HTML help viewer", folder, "htmlHelp", false},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, tempFolder, refused, html] : cases) {
+    SCOPED_TRACE(name);
     Program program;
-    program.SetTempFolder(c.tempFolder);
-    ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, c.refused));
+    program.SetTempFolder(tempFolder);
+    ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, refused));
     std::string expected;
-    for (const Way& way : WAYS) {
-      SCOPED_TRACE(way.name);
+    for (const auto& [way, gadget, key, modifiers, keyword, page] : WAYS) {
+      SCOPED_TRACE(way);
       ASSERT_TRUE(program.AwaitInput(STEP_TIMEOUT));
-      way.gadget ? program.ClickGadget(way.gadget) : input::KeyPress(way.key, way.modifiers);
-      expected += c.html ? "html|" + written + "::/" + way.page + "|0\n"
-                         : std::string("help|tesselsudoku.hlp|") + way.keyword + "\n";
+      gadget ? program.ClickGadget(gadget) : input::KeyPress(key, modifiers);
+      expected += html ? "html|" + written + "::/" + page + "|0\n"
+                       : std::string("help|tesselsudoku.hlp|") + keyword + "\n";
       const auto logged = [&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == expected; };
       EXPECT_TRUE(WaitFor(logged, STEP_TIMEOUT)) << ProbeAsk(program.ProcessId(), PROBE_LOG);
     }
     const std::optional<Bytes> file = ReadBytes(written);  // an HTML help file begins "ITSF"
-    EXPECT_EQ(file && std::string(file->begin(), file->end()).starts_with("ITSF"), c.html);
+    EXPECT_EQ(file && std::string(file->begin(), file->end()).starts_with("ITSF"), html);
     EXPECT_EQ(Quit(program), 0u);
     // What the run wrote is gone with it; the other file is untouched.
     EXPECT_EQ(FilesIn(folder), Names{"TesselSudoku.chm"});

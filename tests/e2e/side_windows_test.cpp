@@ -4,6 +4,7 @@
 // made. The probe build records what reaches the shell.
 #include <atomic>
 #include <initializer_list>
+#include <tuple>
 
 #include "tests/e2e/e2e_test.h"
 #include "tests/support/probe.h"
@@ -144,31 +145,27 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
 // the flag, which is saved when the program ends, with the level read at
 // start (3: the slider and its name show it).
 TEST(Donation, TheBoxKeepsTheDonatedFlag) {
-  struct Case {
-    int32_t stored;
-    int clicks;
-    int32_t saved;
-  };
-  const Case cases[] = {{5, 1, 1}, {1, 2, 1}, {0, 2, 0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "flag " << c.stored << ", " << c.clicks << " clicks");
+  // The stored flag, the clicks, and the flag saved.
+  const std::tuple<int32_t, int, int32_t> cases[] = {{5, 1, 1}, {1, 2, 1}, {0, 2, 0}};
+  for (const auto& [stored, clicks, saved] : cases) {
+    SCOPED_TRACE(testing::Message() << "flag " << stored << ", " << clicks << " clicks");
     Program program;
-    ASSERT_TRUE(program.Start(SettingsBytes(c.stored, 3)));
+    ASSERT_TRUE(program.Start(SettingsBytes(stored, 3)));
     EXPECT_EQ(program.SliderPosition(), 3);
     EXPECT_EQ(program.Text(LEVEL_NAME), "Hard sudoku");
-    HWND dialog = OpenSide(program, DONATION_DIALOG, c.clicks == 1);
+    HWND dialog = OpenSide(program, DONATION_DIALOG, clicks == 1);
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(IsDlgButtonChecked(dialog, DONATED_BOX), c.stored == 1 ? 1 : 0);
-    for (int click = 1; click <= c.clicks; ++click) {
+    EXPECT_EQ(IsDlgButtonChecked(dialog, DONATED_BOX), stored == 1 ? 1 : 0);
+    for (int click = 1; click <= clicks; ++click) {
       ClickGadgetOf(dialog, DONATED_BOX);
-      const UINT ticked = (c.stored == 1) != (click % 2 == 1) ? 1 : 0;
+      const UINT ticked = (stored == 1) != (click % 2 == 1) ? 1 : 0;
       const auto shows = [&] { return IsDlgButtonChecked(dialog, DONATED_BOX) == ticked; };
       EXPECT_TRUE(WaitFor(shows, STEP_TIMEOUT)) << "after click " << click;
       input::AwaitDoubleClickTime();
     }
     EXPECT_TRUE(CloseSide(program, dialog, DONATION_DIALOG, true));
     ASSERT_EQ(Quit(program), 0u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(c.saved, 3));
+    EXPECT_EQ(program.Settings(), SettingsBytes(saved, 3));
   }
 }
 

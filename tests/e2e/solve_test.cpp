@@ -7,6 +7,7 @@
 // during the pause, or the confirmation for a position without repeats.
 #include <algorithm>
 #include <regex>
+#include <tuple>
 
 #include "tests/e2e/e2e_test.h"
 #include "tests/engine/puzzle_corpus.h"
@@ -39,17 +40,11 @@ bool TypePosition(const Program& program, const char* cells) {
   return WaitFor([&] { return program.Rows() == rows; }, STEP_TIMEOUT);
 }
 
-// A position typed in, and the solution the fields show while the message
-// says it is solved and afterwards; none for a position the message calls
-// impossible, which stays as typed, so that every way of starting is tried.
-struct Case {
-  const char* name;
-  std::function<bool(Program&)> type;
-  const char* solution;
-};
-
 TEST(Solve, EachOutcomeAsTheUserSeesIt) {
-  const Case cases[] = {
+  // A position typed in, and the solution the fields show while the message
+  // says it is solved and afterwards; none for a position the message calls
+  // impossible, which stays as typed, so that every way of starting is tried.
+  const std::tuple<const char*, std::function<bool(Program&)>, const char*> cases[] = {
       {"empty grid, a 0 and a pasted text in it",
        [](Program& p) {
          SetClipboardText("abc");
@@ -86,30 +81,30 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
        },
        "Unsolvable Sudoku !!!"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, type, solution] : cases) {
     Program program;
     ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(c.type(program)) << c.name;
-    const Grid shown = c.solution ? RowsOf(c.solution) : program.Rows();
+    ASSERT_TRUE(type(program)) << name;
+    const Grid shown = solution ? RowsOf(solution) : program.Rows();
     for (const auto& [how, start, conflictTitle] : starts) {
-      SCOPED_TRACE(std::string(c.name) + ", " + how);
+      SCOPED_TRACE(std::string(name) + ", " + how);
       start(program);
       HWND box = program.AwaitBox(STEP_TIMEOUT);
       ASSERT_TRUE(box);
       const Box seen = Program::ReadBox(box);
-      EXPECT_EQ(seen.title, c.solution ? "Sudoku solved !" : conflictTitle);
-      EXPECT_TRUE(std::regex_match(seen.text, std::regex(c.solution ? SOLVED_TEXT : IMPOSSIBLE)))
+      EXPECT_EQ(seen.title, solution ? "Sudoku solved !" : conflictTitle);
+      EXPECT_TRUE(std::regex_match(seen.text, std::regex(solution ? SOLVED_TEXT : IMPOSSIBLE)))
           << seen.text;
-      EXPECT_EQ(seen.icon, c.solution ? Box::Icon::INFORMATION : Box::Icon::STOP);
+      EXPECT_EQ(seen.icon, solution ? Box::Icon::INFORMATION : Box::Icon::STOP);
       EXPECT_TRUE(ButtonShows(program, SOLVE, SOLVING_TEXT, false));
       EXPECT_EQ(program.Rows(), shown) << "while the message is up";
-      if (std::string(how) == "button") Shot(program, std::string("solve-") + c.name);
+      if (std::string(how) == "button") Shot(program, std::string("solve-") + name);
       Program::AnswerBox(box);
       EXPECT_TRUE(
           WaitFor([&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
       EXPECT_TRUE(program.NoBoxFor(300));
       EXPECT_EQ(program.Rows(), shown);
-      if (c.solution) break;
+      if (solution) break;
     }
   }
 }

@@ -59,12 +59,8 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
 // was moved to; ending the process from outside keeps the file as it was.
 // The file's level 7 is none: the program starts at Easy.
 TEST(Closing, EveryWayOutSavesTheLevel) {
-  struct WayOut {
-    const char* name;
-    std::function<void(Program&)> close;
-    bool saves;
-  };
-  const WayOut waysOut[] = {
+  // How the program is ended, and whether it saves.
+  const std::tuple<const char*, std::function<void(Program&)>, bool> waysOut[] = {
       {"Escape", [](Program&) { input::KeyPress(VK_ESCAPE); }, true},
       {"Ctrl+L", [](Program&) { input::KeyPress('L', input::CONTROL); }, true},
       {"C&lose button", [](Program& p) { p.ClickGadget(CLOSE); }, true},
@@ -73,14 +69,14 @@ TEST(Closing, EveryWayOutSavesTheLevel) {
       {"WM_CLOSE", [](Program& p) { PostMessageA(p.Window(), WM_CLOSE, 0, 0); }, true},
       {"ended from outside", [](Program& p) { p.Kill(); }, false},
   };
-  for (const WayOut& way : waysOut) {
-    SCOPED_TRACE(way.name);
+  for (const auto& [name, close, saves] : waysOut) {
+    SCOPED_TRACE(name);
     Program program;
     ASSERT_TRUE(program.Start(SettingsBytes(0, 7)));
     EXPECT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
-    way.close(program);
-    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), way.saves ? 0u : 1u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(0, way.saves ? 2 : 7));
+    close(program);
+    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), saves ? 0u : 1u);
+    EXPECT_EQ(program.Settings(), SettingsBytes(0, saves ? 2 : 7));
   }
 }
 
@@ -147,7 +143,8 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
       input::MouseMove({from.x + dx * step / 10, from.y + dy * step / 10});
     }
     input::MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return program.Rect().top == was.top + dy; }, 3000));
+    const LONG top = was.top + dy;
+    EXPECT_TRUE(WaitFor([&] { return program.Rect().top == top; }, 3000));
     EXPECT_EQ(program.Rect().left, was.left + dx);
   }
   EXPECT_EQ(program.Rows(), typed);
