@@ -55,6 +55,12 @@ inline bool ButtonShows(const Program& program, int button, const char* text, bo
   return program.Enabled(button) == enabled && program.Caption(button) == text;
 }
 
+// Answers each box that comes until Solve for me is back; true then.
+inline bool AnswerSolveBoxes(const Program& program) {
+  const auto back = [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); };
+  return program.AnswerBoxesUntil(back, STEP_TIMEOUT);
+}
+
 // Ends the program with its Escape shortcut; its exit code.
 inline std::optional<DWORD> Quit(const Program& program) {
   program.ToFront();

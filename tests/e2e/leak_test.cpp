@@ -25,16 +25,6 @@ constexpr size_t MEMORY_MARGIN = 1 << 20;
 
 int LevelOf(int round) { return 1 + (round - 1) / ROUNDS_PER_LEVEL % 3; }
 
-// Ctrl+S, answering every box that comes (a random position can also be
-// refused or given up on), until the main window takes keys again.
-bool SolveByShortcut(Program& program) {
-  input::KeyPress('S', input::CONTROL);
-  return program.AwaitBox(STEP_TIMEOUT) &&
-         program.AnswerBoxesUntil([&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); },
-                                  STEP_TIMEOUT) &&
-         program.AwaitInput(STEP_TIMEOUT);
-}
-
 // The pointer is moved away afterwards: a tooltip that came up where it
 // rested would make its objects at a moment no round can predict.
 bool SideWindows(Program& program, bool byButton) {
@@ -58,7 +48,13 @@ const char* Round(Program& program, int round, bool extras) {
   if (extras && !ChecksTwoSixes(program)) return "Check and answer";
   input::KeyPress('E', input::CONTROL);
   if (AwaitNewPosition(program, EMPTY_ROWS) == EMPTY_ROWS) return "Enter digits";
-  if (!SolveByShortcut(program)) return "Solve for me";
+  // Ctrl+S, answering every box that comes (a random position can also be
+  // refused or given up on), until the main window takes keys again.
+  input::KeyPress('S', input::CONTROL);
+  if (!program.AwaitBox(STEP_TIMEOUT) || !AnswerSolveBoxes(program) ||
+      !program.AwaitInput(STEP_TIMEOUT)) {
+    return "Solve for me";
+  }
   input::KeyPress('R', input::CONTROL);
   if (!WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, STEP_TIMEOUT)) return "Clear cells";
   return nullptr;

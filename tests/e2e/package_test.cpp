@@ -27,8 +27,7 @@ TEST(Package, UnpackedProgramPlaysAndKeepsItsLevel) {
   ASSERT_TRUE(box);  // a random position is nearly always solved; the search may give up
   const std::string title = Program::ReadBox(box).title;
   EXPECT_TRUE(title == "Sudoku solved !" || title == "Unsolvable initial configuration") << title;
-  EXPECT_TRUE(program.AnswerBoxesUntil(
-      [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
+  EXPECT_TRUE(AnswerSolveBoxes(program));
   for (const std::string& row : program.Rows()) {  // solved: every field filled
     EXPECT_TRUE(title != "Sudoku solved !" || row.find('.') == std::string::npos) << row;
   }

@@ -262,25 +262,17 @@ MemoryFigures MemoryOf(DWORD process) {
   return {counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
 }
 
+// The probe answers each request with one message; its pipe has no instance
+// for a moment after each answer, and none before the probe has started.
 std::string ProbeAsk(DWORD process, char request) {
   const std::string name = PROBE_PIPE_PREFIX + std::to_string(process);
-  HANDLE pipe = INVALID_HANDLE_VALUE;
-  const auto open = [&] {
-    pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                       nullptr);
-    return pipe != INVALID_HANDLE_VALUE;
+  std::string answer(1 << 20, '\0');
+  DWORD length = 0;
+  const auto asked = [&] {
+    return CallNamedPipeA(name.c_str(), &request, 1, answer.data(),
+                          static_cast<DWORD>(answer.size()), &length, 1000);
   };
-  WaitFor(open, 10000);
-  std::string answer;
-  DWORD done = 0;
-  // The probe answers with the text and then closes its end.
-  if (pipe != INVALID_HANDLE_VALUE && WriteFile(pipe, &request, 1, &done, nullptr)) {
-    char chunk[256];
-    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) {
-      answer.append(chunk, done);
-    }
-  }
-  CloseHandle(pipe);
+  answer.resize(WaitFor(asked, 10000) ? length : 0);
   return answer;
 }
 

@@ -88,8 +88,7 @@ class Program {
   // "sudoku.syd" holding `settings` when given; a probe build is told to
   // see `refused` fail (probe.h). Start also waits until the main window is
   // shown, takes messages and is painted, and in front.
-  bool Launch(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
-              const char* refused = nullptr);
+  bool Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused);
   bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
              const char* refused = nullptr);
   // The temporary folder (TMP) the program is started with; the driver's
