@@ -3,6 +3,7 @@
 // when that file cannot be written, or there is no HTML help viewer, the
 // request goes to the classic help file at the topic's keyword. The probe
 // build records what reaches either viewer; the last test uses the real one.
+#include <filesystem>
 #include <set>
 #include <tuple>
 
@@ -30,18 +31,11 @@ constexpr std::tuple<const char*, int, WORD, uint32_t, const char*, const char*>
 
 Names FilesIn(const std::string& folder) {
   Names names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
+  std::error_code error;  // none for a folder that is gone
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.is_regular_file()) names.insert(entry.path().filename().string());
   }
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   return names;
-}
-
-void RemoveFolder(const std::string& folder) {
-  for (const std::string& name : FilesIn(folder)) DeleteFileA((folder + "\\" + name).c_str());
-  RemoveDirectoryA(folder.c_str());
 }
 
 TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
@@ -78,7 +72,7 @@ TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
     EXPECT_EQ(FilesIn(folder), Names{"TesselSudoku.chm"});
     EXPECT_EQ(ReadBytes(folder + "\\TesselSudoku.chm"), someoneElses);
   }
-  RemoveFolder(folder);
+  std::filesystem::remove_all(folder);
 }
 
 // The program's visible help windows (the viewer's main windows).
@@ -156,7 +150,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
   EXPECT_EQ(FilesIn(folder), oneFile);
   EXPECT_EQ(Quit(program), 0u);
   EXPECT_TRUE(FilesIn(folder).empty());
-  RemoveFolder(folder);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

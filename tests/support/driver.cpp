@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -189,11 +190,10 @@ std::string WindowsPath(std::string path) {
 }
 
 std::string NewFolder(const std::string& name) {
-  char temp[MAX_PATH] = "";
-  GetTempPathA(sizeof temp, temp);
-  std::string folder = temp + name;
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+  std::error_code error;  // an existing folder is used again
+  std::filesystem::create_directory(folder, error);
+  return folder.string();
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
