@@ -52,7 +52,7 @@ inline int Filled(const Grid& rows) {
 // A command's button: disabled with its busy text while the command runs,
 // enabled with its own text afterwards.
 inline bool ButtonShows(const Program& program, int button, const char* text, bool enabled) {
-  return program.Enabled(button) == enabled && program.Caption(button) == text;
+  return program.Enabled(button) == enabled && StoredText(program.Gadget(button)) == text;
 }
 
 // Answers each box that comes until Solve for me is back; true then.

@@ -42,13 +42,6 @@ void ClickCloseBox(HWND window) {
   ADD_FAILURE() << "no close box on the title bar";
 }
 
-// True when the program's main window lies below `window` among the
-// desktop's windows.
-bool Below(HWND window, const Program& program) {
-  while (window && window != program.Window()) window = GetWindow(window, GW_HWNDNEXT);
-  return window != nullptr;
-}
-
 // A top-level window of another program on the desktop, on a thread of its
 // own that takes its messages; it counts the times it was activated.
 std::atomic<int> bystanderActivations;
@@ -120,7 +113,9 @@ TEST(SideWindows, ClosingKeepsTheProgramInFront) {
       // above the main window; Wine raises the main window with the side
       // window, so the test stacks them as Windows does.
       SetWindowPos(bystanderWindow, side, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      EXPECT_TRUE(Below(bystanderWindow, program));
+      HWND below = bystanderWindow;  // the main window is found further down
+      while (below && below != program.Window()) below = GetWindow(below, GW_HWNDNEXT);
+      EXPECT_TRUE(below);
       const int before = bystanderActivations;
       if (way < 2) input::KeyPress(way == 0 ? VK_RETURN : VK_ESCAPE);
       if (way == 2) input::KeyPress(kind->closeShortcut, input::CONTROL);

@@ -69,11 +69,9 @@ void KeyPress(WORD virtualKey, uint32_t modifiers) {
 }
 
 POINT Centre(HWND window) {
-  RECT client = {};
-  GetClientRect(window, &client);
-  POINT point = {client.right / 2, client.bottom / 2};
-  ClientToScreen(window, &point);
-  return point;
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 std::vector<COLORREF> ScreenArea(const RECT& area) {
@@ -362,7 +360,6 @@ int Program::SliderPosition() const {
   return static_cast<int>(position);
 }
 
-std::string Program::Cell(int row, int column) const { return Text(CellGadget(row, column)); }
 
 Grid Program::Rows() const {
   Grid rows;

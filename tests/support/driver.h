@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/layout.h"
+
 // Input as a person gives it; coordinates are the screen's.
 namespace input {
 
@@ -101,10 +103,9 @@ class Program {
   HWND Gadget(int number) const { return GetDlgItem(window_, number); }
   int FocusedGadget() const;  // the number of the gadget with the keyboard focus
   std::string Text(int number) const { return AskedText(Gadget(number)); }
-  std::string Caption(int number) const { return StoredText(Gadget(number)); }
   bool Enabled(int number) const { return Gadget(number) && IsWindowEnabled(Gadget(number)); }
   int SliderPosition() const;
-  std::string Cell(int row, int column) const;
+  std::string Cell(int row, int column) const { return Text(CellGadget(row, column)); }
   // The nine rows, "." for an empty field, "?" for one of several characters.
   Grid Rows() const;
   RECT Rect(int number = 0) const;  // of a gadget, or of the window for 0
