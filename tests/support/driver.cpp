@@ -304,9 +304,11 @@ Program::~Program() {
 }
 
 bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
-  static int serial = 0;
-  const std::string name = "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-";
-  if (own_) directory_ = NewFolder(name + std::to_string(++serial));
+  if (own_) {
+    static int serial = 0;
+    const std::string name = "tessel-e2e-" + std::to_string(GetCurrentProcessId());
+    directory_ = NewFolder(name + "-" + std::to_string(++serial));
+  }
   if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
   // In a job, so that ending the program also ends what it started.
   job_ = CreateJobObjectA(nullptr, nullptr);
