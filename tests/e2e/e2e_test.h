@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -26,10 +27,6 @@ inline void Shot(const Program& program, const std::string& name) {
   SaveScreenshot("e2e-" + name);
 }
 
-// The rows of the solution the program finds for an empty grid.
-inline const Grid EMPTY_GRID_SOLUTION = {"123456789", "456789123", "789123456",
-                                         "214365897", "365897214", "897214365",
-                                         "531642978", "642978531", "978531642"};
 inline const Grid EMPTY_ROWS = {".........", ".........", ".........", ".........", ".........",
                                 ".........", ".........", ".........", "........."};
 
@@ -37,19 +34,31 @@ inline const Grid EMPTY_ROWS = {".........", ".........", ".........", "........
 // row (one reading of 81 fields can straddle a command); what they show.
 inline Grid AwaitNewPosition(const Program& program, const Grid& before) {
   Grid now = before;
-  WaitFor(
-      [&] {
-        const Grid read = program.Rows();
-        return std::exchange(now, read) == read && read != before;
-      },
-      STEP_TIMEOUT);
+  const auto settled = [&] {
+    const Grid read = program.Rows();
+    return std::exchange(now, read) == read && read != before;
+  };
+  WaitFor(settled, STEP_TIMEOUT);
   return now;
+}
+
+// How many fields hold something.
+inline int Filled(const Grid& rows) {
+  int empty = 0;
+  for (const std::string& row : rows) empty += static_cast<int>(std::ranges::count(row, '.'));
+  return 81 - empty;
 }
 
 // A command's button: disabled with its busy text while the command runs,
 // enabled with its own text afterwards.
 inline bool ButtonShows(const Program& program, int button, const char* text, bool enabled) {
-  return program.Enabled(button) == enabled && program.Caption(button) == text;
+  return program.Enabled(button) == enabled && StoredText(program.Gadget(button)) == text;
+}
+
+// Answers each box that comes until Solve for me is back; true then.
+inline bool AnswerSolveBoxes(const Program& program) {
+  const auto back = [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); };
+  return program.AnswerBoxesUntil(back, STEP_TIMEOUT);
 }
 
 // Ends the program with its Escape shortcut; its exit code.
@@ -57,6 +66,18 @@ inline std::optional<DWORD> Quit(const Program& program) {
   program.ToFront();
   input::KeyPress(VK_ESCAPE);
   return program.AwaitExit(STEP_TIMEOUT);
+}
+
+// Two 6s in row 0, then Ctrl+C: true once a marker of the main window
+// covers the first, the markers go with the pause and the button is back,
+// and no box comes.
+inline bool ChecksTwoSixes(const Program& program) {
+  if (!program.TypeInCell(0, 2, "6", "6") || !program.TypeInCell(0, 7, "6", "6")) return false;
+  Program::PointerAway();  // no tooltip over the fields
+  input::KeyPress('C', input::CONTROL);
+  return WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT) &&
+         WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, STEP_TIMEOUT) &&
+         !program.Gadget(MarkerNumber(0, 2)) && program.NoBoxFor(300);
 }
 
 // Gives the slider the focus without touching it (the caption field, then
@@ -76,27 +97,21 @@ enum SideGadget : int {
 };
 struct Side {
   const char* title;
-  int button;       // of the main window
-  WORD shortcut;    // with Ctrl
-  int closeButton;  // of the side window
+  int button;          // of the main window
+  WORD shortcut;       // with Ctrl
+  int closeButton;     // of the side window
+  WORD closeShortcut;  // with Ctrl, that button's
 };
-inline constexpr Side ABOUT_WINDOW = {"About", ABOUT, 'A', ABOUT_CLOSE};
-inline constexpr Side DONATION_DIALOG = {"Thank you very much", DONATE, 'D', DONATION_OK};
-
-inline HWND FindSideWindow(const Program& program, const char* title) {
-  for (HWND window : VisibleWindows(program.ProcessId())) {
-    if (window != program.Window() && StoredText(window) == title) return window;
-  }
-  return nullptr;
-}
+inline constexpr Side ABOUT_WINDOW = {"About", ABOUT, 'A', ABOUT_CLOSE, 'L'};
+inline constexpr Side DONATION_DIALOG = {"Thank you very much", DONATE, 'D', DONATION_OK, 'O'};
 
 // The pointer comes to rest first, as a hand's does: a link holds the mouse
 // while the pointer is over it, and gives it up only at the next move.
 inline void ClickGadgetOf(HWND window, int gadget) {
   const POINT centre = input::Centre(GetDlgItem(window, gadget));
-  input::MouseMove(centre.x, centre.y);
+  input::MouseMove(centre);
   Sleep(100);
-  input::Click(centre.x, centre.y);
+  input::Click(centre);
 }
 
 // Opens the side window by its button or shortcut and waits until it is in
@@ -107,16 +122,11 @@ inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
   HWND window = nullptr;
   for (int attempt = 0; attempt < 3 && !window; ++attempt) {
     if (!program.AwaitInput(STEP_TIMEOUT)) program.ToFront();
-    if (byButton) {
-      program.ClickGadget(side.button);
-    } else {
-      input::KeyPress(side.shortcut, input::CONTROL);
-    }
-    WaitFor([&] { return (window = FindSideWindow(program, side.title)) != nullptr; }, 3000);
+    byButton ? program.ClickGadget(side.button) : input::KeyPress(side.shortcut, input::CONTROL);
+    WaitFor([&] { return (window = program.Find(nullptr, side.title)) != nullptr; }, 3000);
   }
-  if (window && !WaitFor([&] { return GetForegroundWindow() == window; }, 2000)) {
-    SetForegroundWindow(window);
-  }
+  const auto inFront = [&] { return GetForegroundWindow() == window; };
+  if (window && !WaitFor(inFront, 2000)) SetForegroundWindow(window);
   Sleep(300);  // for the pictures and texts to reach the screen
   return window;
 }
@@ -124,12 +134,8 @@ inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
 // Closes it by its own button or by Escape; true once the main window takes
 // input again.
 inline bool CloseSide(Program& program, HWND window, const Side& side, bool byButton) {
-  if (byButton) {
-    ClickGadgetOf(window, side.closeButton);
-  } else {
-    input::KeyPress(VK_ESCAPE);
-  }
-  return WaitFor([&] { return !FindSideWindow(program, side.title); }, STEP_TIMEOUT) &&
+  byButton ? ClickGadgetOf(window, side.closeButton) : input::KeyPress(VK_ESCAPE);
+  return WaitFor([&] { return !program.Find(nullptr, side.title); }, STEP_TIMEOUT) &&
          program.AwaitInput(STEP_TIMEOUT);
 }
 

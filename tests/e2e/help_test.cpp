@@ -3,7 +3,9 @@
 // when that file cannot be written, or there is no HTML help viewer, the
 // request goes to the classic help file at the topic's keyword. The probe
 // build records what reaches either viewer; the last test uses the real one.
+#include <filesystem>
 #include <set>
+#include <tuple>
 
 #include "tests/e2e/e2e_test.h"
 #include "tests/support/probe.h"
@@ -15,15 +17,9 @@ namespace {
 
 using Names = std::set<std::string>;
 
-// A click on a gadget, or a key with its modifiers.
-constexpr struct Way {
-  const char* name;
-  int gadget;
-  WORD key;
-  uint32_t modifiers;
-  const char* keyword;
-  const char* page;
-} WAYS[] = {
+// Each way: its name, a click on a gadget or else a key with its modifiers,
+// and the topic's keyword and page.
+constexpr std::tuple<const char*, int, WORD, uint32_t, const char*, const char*> WAYS[] = {
     {"Help button", HELP, 0, 0, "Program commands", "commands.html"},
     {"F1", 0, VK_F1, input::NONE, "Program commands", "commands.html"},
     {"Ctrl+H", 0, 'H', input::CONTROL, "Program commands", "commands.html"},
@@ -33,108 +29,82 @@ constexpr struct Way {
     {"portrait caption", PORTRAIT_CAPTION, 0, 0, "History", "history.html"},
 };
 
-// A new empty folder for the program's temporary files.
-std::string Folder(const char* name) {
-  char temp[MAX_PATH] = "";
-  GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "tessel-help-" + name;
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
-}
-
 Names FilesIn(const std::string& folder) {
   Names names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
+  std::error_code error;  // none for a folder that is gone
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.is_regular_file()) names.insert(entry.path().filename().string());
   }
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   return names;
 }
 
-void RemoveFolder(const std::string& folder) {
-  for (const std::string& name : FilesIn(folder)) DeleteFileA((folder + "\\" + name).c_str());
-  RemoveDirectoryA(folder.c_str());
-}
-
 TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
-  const std::string folder = Folder("routing");
+  const std::string folder = NewFolder("tessel-help-routing");
   const Bytes someoneElses = {'n', 'o', 't', ' ', 'o', 'u', 'r', 's'};
   ASSERT_TRUE(WriteBytes(folder + "\\TesselSudoku.chm", someoneElses));
   const std::string written = folder + "\\TesselSudoku-2.chm";  // the first name is taken
-  const struct {
-    const char* name;
-    std::string tempFolder;
-    const char* refused;
-    bool html;
-  } cases[] = {
+  // The program's temporary folder, what the probe refuses, and whether the
+  // HTML help is used.
+  const std::tuple<const char*, std::string, const char*, bool> cases[] = {
       {"the carried file, written", folder, nullptr, true},
       {"no temporary folder to write to", folder + "\\missing", nullptr, false},
       {"no HTML help viewer", folder, "htmlHelp", false},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, tempFolder, refused, html] : cases) {
+    SCOPED_TRACE(name);
     Program program;
-    program.SetTempFolder(c.tempFolder);
-    ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, c.refused));
+    program.SetTempFolder(tempFolder);
+    ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, refused));
     std::string expected;
-    for (const Way& way : WAYS) {
-      SCOPED_TRACE(way.name);
+    for (const auto& [way, gadget, key, modifiers, keyword, page] : WAYS) {
+      SCOPED_TRACE(way);
       ASSERT_TRUE(program.AwaitInput(STEP_TIMEOUT));
-      way.gadget ? program.ClickGadget(way.gadget) : input::KeyPress(way.key, way.modifiers);
-      expected += c.html ? "html|" + written + "::/" + way.page + "|0\n"
-                         : std::string("help|tesselsudoku.hlp|") + way.keyword + "\n";
-      EXPECT_TRUE(WaitFor([&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == expected; },
-                          STEP_TIMEOUT))
-          << ProbeAsk(program.ProcessId(), PROBE_LOG);
+      gadget ? program.ClickGadget(gadget) : input::KeyPress(key, modifiers);
+      expected += html ? "html|" + written + "::/" + page + "|0\n"
+                       : std::string("help|tesselsudoku.hlp|") + keyword + "\n";
+      const auto logged = [&] { return ProbeAsk(program.ProcessId(), PROBE_LOG) == expected; };
+      EXPECT_TRUE(WaitFor(logged, STEP_TIMEOUT)) << ProbeAsk(program.ProcessId(), PROBE_LOG);
     }
-    const Bytes start = ReadBytes(written).value_or(Bytes{}), chm = {'I', 'T', 'S', 'F'};
-    EXPECT_EQ(start.size() >= 4 && std::equal(chm.begin(), chm.end(), start.begin()), c.html);
+    const std::optional<Bytes> file = ReadBytes(written);  // an HTML help file begins "ITSF"
+    EXPECT_EQ(file && std::string(file->begin(), file->end()).starts_with("ITSF"), html);
     EXPECT_EQ(Quit(program), 0u);
     // What the run wrote is gone with it; the other file is untouched.
     EXPECT_EQ(FilesIn(folder), Names{"TesselSudoku.chm"});
     EXPECT_EQ(ReadBytes(folder + "\\TesselSudoku.chm"), someoneElses);
   }
-  RemoveFolder(folder);
+  std::filesystem::remove_all(folder);
 }
 
 // The program's visible help windows (the viewer's main windows).
 std::vector<HWND> HelpWindows(const Program& program) {
-  std::vector<HWND> found;
-  for (HWND window : VisibleWindows(program.ProcessId())) {
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "HH Parent") found.push_back(window);
-  }
-  return found;
+  return VisibleWindows(program.ProcessId(), "HH Parent");
 }
 
-// The one help window, once it has come to the front as a new window does;
-// moved aside, as a user would, since it can take the front again while it
-// loads its page and would then cover the buttons to be clicked.
-HWND AwaitHelpWindow(const Program& program) {
+// Clicks Help; the one help window, once it has come to the front as a new
+// window does. It is moved aside, as a user would, since it can take the
+// front again while it loads its page and would then cover the buttons to
+// be clicked.
+HWND OpenHelpWindow(const Program& program) {
+  program.ClickGadget(HELP);
   std::vector<HWND> windows;
-  WaitFor(
-      [&] {
-        windows = HelpWindows(program);
-        return windows.size() == 1 && GetForegroundWindow() == windows[0];
-      },
-      STEP_TIMEOUT);
+  const auto inFront = [&] {
+    windows = HelpWindows(program);
+    return windows.size() == 1 && GetForegroundWindow() == windows[0];
+  };
+  WaitFor(inFront, STEP_TIMEOUT);
   if (windows.size() != 1) return nullptr;
   SetWindowPos(windows[0], nullptr, 900, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return windows[0];
 }
 
 TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
-  const std::string folder = Folder("viewer");
+  const std::string folder = NewFolder("tessel-help-viewer");
   const Names oneFile = {"TesselSudoku.chm"};
   {
     Program program;
     program.SetTempFolder(folder);
     ASSERT_TRUE(program.Start());
-    program.ClickGadget(HELP);
-    const HWND help = AwaitHelpWindow(program);
+    const HWND help = OpenHelpWindow(program);
     ASSERT_TRUE(help) << "no help window";
     EXPECT_EQ(StoredText(help), "Tessel SUDOKU Help");
     EXPECT_EQ(FilesIn(folder), oneFile);
@@ -162,8 +132,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
     input::KeyPress(VK_F4, input::ALT);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }, STEP_TIMEOUT));
     ASSERT_TRUE(program.ToFront());
-    program.ClickGadget(HELP);  // a new window on the same file
-    const HWND again = AwaitHelpWindow(program);
+    const HWND again = OpenHelpWindow(program);  // a new window on the same file
     EXPECT_TRUE(again);
     EXPECT_EQ(FilesIn(folder), oneFile);
     program.ClickGadget(CLOSE);
@@ -177,12 +146,11 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
   Program program;
   program.SetTempFolder(folder);
   ASSERT_TRUE(program.Start());
-  program.ClickGadget(HELP);
-  EXPECT_TRUE(AwaitHelpWindow(program));
+  EXPECT_TRUE(OpenHelpWindow(program));
   EXPECT_EQ(FilesIn(folder), oneFile);
   EXPECT_EQ(Quit(program), 0u);
   EXPECT_TRUE(FilesIn(folder).empty());
-  RemoveFolder(folder);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -25,27 +25,6 @@ constexpr size_t MEMORY_MARGIN = 1 << 20;
 
 int LevelOf(int round) { return 1 + (round - 1) / ROUNDS_PER_LEVEL % 3; }
 
-// Ctrl+S, answering every box that comes (a random position can also be
-// refused or given up on), until the main window takes keys again.
-bool SolveByShortcut(Program& program) {
-  input::KeyPress('S', input::CONTROL);
-  return program.AwaitBox(STEP_TIMEOUT) &&
-         program.AnswerBoxesUntil([&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); },
-                                  STEP_TIMEOUT) &&
-         program.AwaitInput(STEP_TIMEOUT);
-}
-
-// The same two 6s every time, marked by Check, so that the same marker
-// pictures are made again.
-bool RepeatedDigits(Program& program) {
-  if (!program.TypeInCell(0, 2, "6", "6") || !program.TypeInCell(0, 7, "6", "6")) return false;
-  Program::PointerAway();
-  input::KeyPress('C', input::CONTROL);
-  return WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT) &&
-         WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, STEP_TIMEOUT) &&
-         !program.Gadget(MarkerNumber(0, 2)) && program.NoBoxFor(300);
-}
-
 // The pointer is moved away afterwards: a tooltip that came up where it
 // rested would make its objects at a moment no round can predict.
 bool SideWindows(Program& program, bool byButton) {
@@ -65,17 +44,26 @@ const char* Round(Program& program, int round, bool extras) {
     return "moving the slider";
   }
   if (extras && !SideWindows(program, round % 2 == 1)) return "the side windows";
-  if (extras && !RepeatedDigits(program)) return "Check and answer";
+  // The same two 6s every time, so that the same marker pictures are made again.
+  if (extras && !ChecksTwoSixes(program)) return "Check and answer";
   input::KeyPress('E', input::CONTROL);
   if (AwaitNewPosition(program, EMPTY_ROWS) == EMPTY_ROWS) return "Enter digits";
-  if (!SolveByShortcut(program)) return "Solve for me";
+  // Ctrl+S, answering every box that comes (a random position can also be
+  // refused or given up on), until the main window takes keys again.
+  input::KeyPress('S', input::CONTROL);
+  if (!program.AwaitBox(STEP_TIMEOUT) || !AnswerSolveBoxes(program) ||
+      !program.AwaitInput(STEP_TIMEOUT)) {
+    return "Solve for me";
+  }
   input::KeyPress('R', input::CONTROL);
   if (!WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, STEP_TIMEOUT)) return "Clear cells";
   return nullptr;
 }
 
 struct Figures {
-  int round, windows, gdi;
+  int round;
+  int windows;
+  int gdi;
   MemoryFigures memory;
 };
 
@@ -83,13 +71,14 @@ struct Figures {
 // GDI count: the probe makes and frees brushes to count.
 Figures Measure(const Program& program, int round, DWORD start) {
   Sleep(300);  // let painting settle
-  const Figures f{round, CountWindows(program.ProcessId()), 0, MemoryOf(program.ProcessId())};
-  const int gdi = static_cast<int>(strtol(ProbeAsk(program.ProcessId(), PROBE_GDI_COUNT).c_str(),
-                                          nullptr, 10));
-  printf("| %d | %d | %d | %zu | %zu | %zu | %.1f |\n", round, f.windows, gdi, f.memory.workingSet >> 10,
-         f.memory.peakWorkingSet >> 10, f.memory.privateBytes >> 10, (GetTickCount() - start) / 1e3);
+  const DWORD id = program.ProcessId();
+  Figures f{round, CountWindows(id), 0, MemoryOf(id)};
+  f.gdi = static_cast<int>(strtol(ProbeAsk(id, PROBE_GDI_COUNT).c_str(), nullptr, 10));
+  printf("| %d | %d | %d | %zu | %zu | %zu | %.1f |\n", round, f.windows, f.gdi,
+         f.memory.workingSet >> 10, f.memory.peakWorkingSet >> 10, f.memory.privateBytes >> 10,
+         (GetTickCount() - start) / 1e3);
   (void)fflush(stdout);
-  return {round, f.windows, gdi, f.memory};
+  return f;
 }
 
 TEST(Leaks, SoakAtEveryLevelKeepsObjectCountsAndMemory) {
@@ -107,8 +96,7 @@ TEST(Leaks, SoakAtEveryLevelKeepsObjectCountsAndMemory) {
   Measure(program, 0, start);
   // A tooltip makes its objects the first time it shows, whenever the
   // pointer happens to rest on a button: shown once here, before round 1.
-  const POINT button = input::Centre(program.Gadget(ENTER_DIGITS));
-  input::MouseMove(button.x, button.y);
+  input::MouseMove(input::Centre(program.Gadget(ENTER_DIGITS)));
   Sleep(2000);
   Program::PointerAway();
   std::vector<Figures> measured;

@@ -3,6 +3,7 @@
 // there. Runs when TESSEL_PACKAGED_EXE names that exe (a Windows path), as
 // scripts/package and scripts/test do.
 #include <cstdlib>
+#include <filesystem>
 
 #include "tests/e2e/e2e_test.h"
 
@@ -12,8 +13,7 @@ namespace {
 TEST(Package, UnpackedProgramPlaysAndKeepsItsLevel) {
   const char* exe = std::getenv("TESSEL_PACKAGED_EXE");
   if (!exe || !*exe) GTEST_SKIP() << "TESSEL_PACKAGED_EXE names no unpacked exe";
-  const std::string path = exe;
-  const std::string folder = path.substr(0, path.find_last_of('\\'));
+  const std::string folder = std::filesystem::path(exe).parent_path().string();
   DeleteFileA((folder + "\\sudoku.syd").c_str());  // left by a first run of the suite
   Program program(folder);
   ASSERT_TRUE(program.Start(std::nullopt, exe));
@@ -27,8 +27,7 @@ TEST(Package, UnpackedProgramPlaysAndKeepsItsLevel) {
   ASSERT_TRUE(box);  // a random position is nearly always solved; the search may give up
   const std::string title = Program::ReadBox(box).title;
   EXPECT_TRUE(title == "Sudoku solved !" || title == "Unsolvable initial configuration") << title;
-  EXPECT_TRUE(program.AnswerBoxesUntil(
-      [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
+  EXPECT_TRUE(AnswerSolveBoxes(program));
   for (const std::string& row : program.Rows()) {  // solved: every field filled
     EXPECT_TRUE(title != "Sudoku solved !" || row.find('.') == std::string::npos) << row;
   }

@@ -75,7 +75,8 @@ void Answer(HANDLE pipe) {
 DWORD WINAPI ServeProbe(LPVOID /*unused*/) {
   const std::string name = e2e::PROBE_PIPE_PREFIX + std::to_string(GetCurrentProcessId());
   for (;;) {
-    HANDLE pipe = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
+    HANDLE pipe = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_DUPLEX,
+                                   PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1,
                                    4096, 4096, 0, nullptr);
     if (pipe == INVALID_HANDLE_VALUE) return 1;
     if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) Answer(pipe);

@@ -1,6 +1,7 @@
 // Start-up and shutdown of the real program: the window it opens and its
-// coloured cells, minimising and moving it, the settings file it reads and writes, every way of ending it, a start without
-// memory for its state, and what the exe file carries.
+// coloured cells, minimising and moving it, the settings file it reads and
+// writes, every way of ending it, a start without memory for its state, and
+// what the exe file carries.
 #include <algorithm>
 #include <tuple>
 
@@ -25,19 +26,18 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
     ASSERT_TRUE(program.Start(withFile ? std::optional(SettingsBytes(1, 7)) : std::nullopt));
     if (start == 0) {
       Shot(program, "start");
-      RECT outer = {};
-      const RECT placed = {WINDOW_X, WINDOW_Y, WINDOW_X + WINDOW_WIDTH, WINDOW_Y + WINDOW_HEIGHT};
-      EXPECT_TRUE(GetWindowRect(program.Window(), &outer) && EqualRect(&outer, &placed));
+      const RECT outer = program.Rect();
+      EXPECT_TRUE(EqualRect(&outer, &WINDOW_RECT));
       // Above the slanted edge, inside the window's rectangle but cut away.
-      EXPECT_NE(WindowFromPoint({WINDOW_X + 2, WINDOW_Y + 2}), program.Window());
-      EXPECT_EQ(GetAncestor(WindowFromPoint({WINDOW_X + 383, WINDOW_Y + 300}), GA_ROOT),
+      EXPECT_NE(WindowFromPoint({outer.left + 2, outer.top + 2}), program.Window());
+      EXPECT_EQ(GetAncestor(WindowFromPoint({outer.left + 383, outer.top + 300}), GA_ROOT),
                 program.Window());
       // Each empty cell shows its box's colour inside its border.
       for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW},
                                                 {8, 8, YELLOW}, {0, 3, GREEN}, {3, 0, GREEN}}) {
-        const RECT cell = program.GadgetRect(CellGadget(row, column));
+        const RECT cell = program.Rect(CellGadget(row, column));
         const std::vector<COLORREF> inside =
-            program.Area({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
+            input::ScreenArea({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
         EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << row << ", " << column;
       }
       EXPECT_EQ(program.Rows(), EMPTY_ROWS);
@@ -46,10 +46,7 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
     EXPECT_EQ(program.SliderPosition(), 1);
     EXPECT_EQ(program.Text(LEVEL_NAME), "Easy sudoku");
     start % 4 < 2 ? program.ClickGadget(ENTER_DIGITS) : input::KeyPress('E', input::CONTROL);
-    int digits = 0;
-    for (const std::string& row : AwaitNewPosition(program, EMPTY_ROWS)) {
-      digits += 9 - static_cast<int>(std::count(row.begin(), row.end(), '.'));
-    }
+    const int digits = Filled(AwaitNewPosition(program, EMPTY_ROWS));
     EXPECT_TRUE(digits >= 1 && digits <= 9) << digits;
     severalDigits = severalDigits || digits > 1;
     EXPECT_EQ(Quit(program), 0u);
@@ -62,12 +59,8 @@ TEST(StartUp, FirstStartsBeginAtEasy) {
 // was moved to; ending the process from outside keeps the file as it was.
 // The file's level 7 is none: the program starts at Easy.
 TEST(Closing, EveryWayOutSavesTheLevel) {
-  struct WayOut {
-    const char* name;
-    std::function<void(Program&)> close;
-    bool saves;
-  };
-  const WayOut waysOut[] = {
+  // How the program is ended, and whether it saves.
+  const std::tuple<const char*, std::function<void(Program&)>, bool> waysOut[] = {
       {"Escape", [](Program&) { input::KeyPress(VK_ESCAPE); }, true},
       {"Ctrl+L", [](Program&) { input::KeyPress('L', input::CONTROL); }, true},
       {"C&lose button", [](Program& p) { p.ClickGadget(CLOSE); }, true},
@@ -76,14 +69,14 @@ TEST(Closing, EveryWayOutSavesTheLevel) {
       {"WM_CLOSE", [](Program& p) { PostMessageA(p.Window(), WM_CLOSE, 0, 0); }, true},
       {"ended from outside", [](Program& p) { p.Kill(); }, false},
   };
-  for (const WayOut& way : waysOut) {
-    SCOPED_TRACE(way.name);
+  for (const auto& [name, close, saves] : waysOut) {
+    SCOPED_TRACE(name);
     Program program;
     ASSERT_TRUE(program.Start(SettingsBytes(0, 7)));
     EXPECT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
-    way.close(program);
-    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), way.saves ? 0u : 1u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(0, way.saves ? 2 : 7));
+    close(program);
+    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), saves ? 0u : 1u);
+    EXPECT_EQ(program.Settings(), SettingsBytes(0, saves ? 2 : 7));
   }
 }
 
@@ -124,12 +117,6 @@ TEST(ProgramFile, HoldsItsIconManifestAndVersion) {
   FreeLibrary(exe);
 }
 
-RECT WindowRect(const Program& program) {
-  RECT rect = {};
-  GetWindowRect(program.Window(), &rect);
-  return rect;
-}
-
 
 // "-" minimises and restoring shows the grid unchanged where it was; a press
 // on the face (the roof picture, between two boxes) moves the window.
@@ -141,22 +128,24 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
   program.ClickGadget(MINIMISE);
   ASSERT_TRUE(WaitFor([&] { return IsIconic(program.Window()) != FALSE; }, 3000));
   PostMessageA(program.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);  // what the task bar sends
-  EXPECT_TRUE(WaitFor([&] { return WindowRect(program).left == WINDOW_X; }, 3000));
-  EXPECT_EQ(WindowRect(program).bottom, WINDOW_Y + WINDOW_HEIGHT);
+  EXPECT_TRUE(WaitFor([&] { return program.Rect().left == WINDOW_RECT.left; }, 3000));
+  EXPECT_EQ(program.Rect().bottom, WINDOW_RECT.bottom);
   EXPECT_EQ(program.Rows(), typed);
   Shot(program, "restored");
   // Dragged by the roof picture, then back from between two boxes.
-  for (const auto& [at, dx, dy] : {std::tuple{POINT{383, 185}, 60, 40}, {POINT{301, 350}, -60, -40}}) {
-    const int top = WINDOW_Y + (dy > 0 ? 40 : 0);
-    const POINT from = program.ScreenPoint(at.x, at.y);
-    input::MouseMove(from.x, from.y);
+  const std::tuple<POINT, int, int> drags[] = {{{383, 185}, 60, 40}, {{301, 350}, -60, -40}};
+  for (const auto& [at, dx, dy] : drags) {
+    const RECT was = program.Rect();
+    const POINT from = {was.left + at.x, was.top + at.y};
+    input::MouseMove(from);
     input::MouseDown();
     for (int step = 1; step <= 10; Sleep(20), ++step) {
-      input::MouseMove(from.x + dx * step / 10, from.y + dy * step / 10);
+      input::MouseMove({from.x + dx * step / 10, from.y + dy * step / 10});
     }
     input::MouseUp();
-    EXPECT_TRUE(WaitFor([&] { return WindowRect(program).top == top; }, 3000));
-    EXPECT_EQ(WindowRect(program).left, WINDOW_X + (dx > 0 ? 60 : 0));
+    const LONG top = was.top + dy;
+    EXPECT_TRUE(WaitFor([&] { return program.Rect().top == top; }, 3000));
+    EXPECT_EQ(program.Rect().left, was.left + dx);
   }
   EXPECT_EQ(program.Rows(), typed);
 }

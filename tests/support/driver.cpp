@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "tests/support/layout.h"
 #include "tests/support/probe.h"
@@ -36,18 +39,18 @@ void Send(std::vector<INPUT> events) {
 
 // Absolute coordinates run from 0 to 65535 across the screen; rounding up
 // lands on the intended pixel.
-void MouseMove(int x, int y) {
+void MouseMove(POINT at) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + width - 1) / width,
-              (y * 65536 + height - 1) / height)});
+  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (at.x * 65536 + width - 1) / width,
+              (at.y * 65536 + height - 1) / height)});
 }
 
 void MouseDown() { Send({Mouse(MOUSEEVENTF_LEFTDOWN)}); }
 void MouseUp() { Send({Mouse(MOUSEEVENTF_LEFTUP)}); }
 
-void Click(int x, int y) {
-  MouseMove(x, y);
+void Click(POINT at) {
+  MouseMove(at);
   Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
@@ -56,23 +59,19 @@ void AwaitDoubleClickTime() { Sleep(GetDoubleClickTime() + 50); }
 void KeyPress(WORD virtualKey, uint32_t modifiers) {
   constexpr std::pair<Modifiers, WORD> HELD[] = {{SHIFT, VK_SHIFT}, {CONTROL, VK_CONTROL},
                                                   {ALT, VK_MENU}};
-  std::vector<INPUT> events;
+  std::vector<INPUT> events = {Key(virtualKey, true), Key(virtualKey, false)};
   for (const auto& [modifier, key] : HELD) {
-    if (modifiers & modifier) events.push_back(Key(key, true));
-  }
-  events.insert(events.end(), {Key(virtualKey, true), Key(virtualKey, false)});
-  for (const auto& [modifier, key] : HELD) {
-    if (modifiers & modifier) events.push_back(Key(key, false));
+    if (!(modifiers & modifier)) continue;
+    events.insert(events.begin(), Key(key, true));
+    events.push_back(Key(key, false));
   }
   Send(events);
 }
 
 POINT Centre(HWND window) {
-  RECT client = {};
-  GetClientRect(window, &client);
-  POINT point = {client.right / 2, client.bottom / 2};
-  ClientToScreen(window, &point);
-  return point;
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 std::vector<COLORREF> ScreenArea(const RECT& area) {
@@ -104,25 +103,15 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
 namespace e2e {
 
 bool WriteBytes(const std::string& path, const Bytes& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  const auto size = static_cast<DWORD>(bytes.size());
-  const bool ok = file != INVALID_HANDLE_VALUE &&
-                  (size == 0 || WriteFile(file, bytes.data(), size, &written, nullptr));
-  CloseHandle(file);
-  return ok && written == size;
+  std::ofstream file(path, std::ios::binary);
+  const auto size = static_cast<std::streamsize>(bytes.size());
+  return file.write(reinterpret_cast<const char*>(bytes.data()), size).flush().good();
 }
 
 std::optional<Bytes> ReadBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  Bytes bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 namespace {
@@ -144,17 +133,26 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
-// True while the window or one of its children waits to be painted.
+// Calls `visit` with every top-level window (for a null parent) or with
+// every descendant of `parent`.
+void EachWindow(HWND parent, const std::function<void(HWND)>& visit) {
+  const WNDENUMPROC call = [](HWND window, LPARAM data) {
+    (*reinterpret_cast<const std::function<void(HWND)>*>(data))(window);
+    return TRUE;
+  };
+  const auto data = reinterpret_cast<LPARAM>(&visit);
+  if (!parent) EnumWindows(call, data);
+  else EnumChildWindows(parent, call, data);
+}
+
+// True while the window or one of its children waits to be painted; false
+// for no window.
 bool NeedsPainting(HWND window) {
-  bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM found) {
-        return *reinterpret_cast<bool*>(found) |= GetUpdateRect(child, nullptr, FALSE) != FALSE,
-               TRUE;
-      },
-      reinterpret_cast<LPARAM>(&unpainted));
-  return unpainted;
+  if (!window) return false;
+  const auto unpainted = [](HWND one) { return GetUpdateRect(one, nullptr, FALSE) != FALSE; };
+  bool found = unpainted(window);
+  EachWindow(window, [&](HWND child) { found = found || unpainted(child); });
+  return found;
 }
 
 // The stop icon is mostly red, the information icon mostly blue; a box
@@ -189,6 +187,13 @@ std::string WindowsPath(std::string path) {
   return "Z:" + path;
 }
 
+std::string NewFolder(const std::string& name) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+  std::error_code error;  // an existing folder is used again
+  std::filesystem::create_directory(folder, error);
+  return folder.string();
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   for (const DWORD start = GetTickCount(); !condition(); Sleep(5)) {
     if (GetTickCount() - start >= milliseconds) return false;
@@ -196,33 +201,24 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   return true;
 }
 
-std::vector<HWND> VisibleWindows(DWORD process) {
-  std::pair<DWORD, std::vector<HWND>> search{process, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
-        const DWORD owner = search->first;
-        if (IsWindowVisible(window) && (!owner || ProcessOf(window) == owner)) {
-          search->second.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.second;
+std::vector<HWND> VisibleWindows(DWORD process, const char* className, const char* title) {
+  std::vector<HWND> found;
+  EachWindow(nullptr, [&](HWND window) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && (!process || ProcessOf(window) == process) &&
+        (!className || strcmp(name, className) == 0) && (!title || StoredText(window) == title)) {
+      found.push_back(window);
+    }
+  });
+  return found;
 }
 
 // The desktop's descendants are every top-level window and all their children.
 int CountWindows(DWORD process) {
-  std::pair<DWORD, int> count{process, 0};
-  EnumChildWindows(
-      GetDesktopWindow(),
-      [](HWND window, LPARAM data) {
-        auto& [owner, windows] = *reinterpret_cast<std::pair<DWORD, int>*>(data);
-        windows += ProcessOf(window) == owner ? 1 : 0;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.second;
+  int count = 0;
+  EachWindow(GetDesktopWindow(), [&](HWND window) { if (ProcessOf(window) == process) ++count; });
+  return count;
 }
 
 std::string StoredText(HWND window) {
@@ -264,24 +260,17 @@ MemoryFigures MemoryOf(DWORD process) {
   return {counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
 }
 
+// The probe answers each request with one message; its pipe has no instance
+// for a moment after each answer, and none before the probe has started.
 std::string ProbeAsk(DWORD process, char request) {
   const std::string name = PROBE_PIPE_PREFIX + std::to_string(process);
-  HANDLE pipe = INVALID_HANDLE_VALUE;
-  WaitFor(
-      [&] {
-        pipe = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           0, nullptr);
-        return pipe != INVALID_HANDLE_VALUE;
-      },
-      10000);
-  std::string answer;
-  DWORD done = 0;
-  // The probe answers with the text and then closes its end.
-  if (pipe != INVALID_HANDLE_VALUE && WriteFile(pipe, &request, 1, &done, nullptr)) {
-    char chunk[256];
-    while (ReadFile(pipe, chunk, sizeof chunk, &done, nullptr) && done > 0) answer.append(chunk, done);
-  }
-  CloseHandle(pipe);
+  std::string answer(1 << 20, '\0');
+  DWORD length = 0;
+  const auto asked = [&] {
+    return CallNamedPipeA(name.c_str(), &request, 1, answer.data(),
+                          static_cast<DWORD>(answer.size()), &length, 1000);
+  };
+  answer.resize(WaitFor(asked, 10000) ? length : 0);
   return answer;
 }
 
@@ -298,7 +287,9 @@ void SaveScreenshot(const std::string& name) {
   Bytes bytes(reinterpret_cast<const uint8_t*>(&file), reinterpret_cast<const uint8_t*>(&file + 1));
   bytes.insert(bytes.end(), reinterpret_cast<const uint8_t*>(&header),
                reinterpret_cast<const uint8_t*>(&header + 1));
-  for (COLORREF c : pixels) bytes.insert(bytes.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  for (COLORREF c : pixels) {
+    bytes.insert(bytes.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  }
   CreateDirectoryA(folder, nullptr);
   WriteBytes(std::string(folder) + "\\" + name + ".bmp", bytes);
 }
@@ -315,11 +306,8 @@ Program::~Program() {
 bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
   if (own_) {
     static int serial = 0;
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    directory_ = std::string(temp) + "tessel-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(++serial);
-    CreateDirectoryA(directory_.c_str(), nullptr);
+    const std::string name = "tessel-e2e-" + std::to_string(GetCurrentProcessId());
+    directory_ = NewFolder(name + "-" + std::to_string(++serial));
   }
   if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
   // In a job, so that ending the program also ends what it started.
@@ -337,8 +325,9 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   GetEnvironmentVariableA("TMP", driverTemp, sizeof driverTemp);
   SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, refused);
   if (!tempFolder_.empty()) SetEnvironmentVariableA("TMP", tempFolder_.c_str());
-  const bool created = CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE,
-                                      CREATE_SUSPENDED, nullptr, directory_.c_str(), &startup, &info);
+  const bool created =
+      CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                     nullptr, directory_.c_str(), &startup, &info);
   SetEnvironmentVariableA(PROBE_REFUSE_VARIABLE, nullptr);
   SetEnvironmentVariableA("TMP", *driverTemp ? driverTemp : nullptr);
   if (!created) return false;
@@ -352,14 +341,8 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
 
 bool Program::Start(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
   if (!Launch(settings, exe, refused)) return false;
-  WaitFor(
-      [&] {
-        for (HWND window : VisibleWindows(id_)) {
-          if (StoredText(window) == WINDOW_TITLE) window_ = window;
-        }
-        return window_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
-      },
-      START_TIMEOUT);
+  const auto ended = [&] { return WaitForSingleObject(process_, 0) != WAIT_TIMEOUT; };
+  WaitFor([&] { return (window_ = Find(nullptr, WINDOW_TITLE)) || ended(); }, START_TIMEOUT);
   DWORD_PTR answer = 0;
   return window_ &&
          SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, START_TIMEOUT, &answer) &&
@@ -367,12 +350,8 @@ bool Program::Start(const std::optional<Bytes>& settings, const char* exe, const
 }
 
 bool Program::AwaitPainted(DWORD milliseconds) const {
-  const bool painted = WaitFor(
-      [&] {
-        HWND box = FindBox();
-        return !NeedsPainting(window_) && !(box && NeedsPainting(box));
-      },
-      milliseconds);
+  const bool painted =
+      WaitFor([&] { return !NeedsPainting(window_) && !NeedsPainting(FindBox()); }, milliseconds);
   Sleep(100);  // for the painted surface to reach the screen
   return painted;
 }
@@ -383,7 +362,6 @@ int Program::SliderPosition() const {
   return static_cast<int>(position);
 }
 
-std::string Program::Cell(int row, int column) const { return Text(CellGadget(row, column)); }
 
 Grid Program::Rows() const {
   Grid rows;
@@ -394,23 +372,10 @@ Grid Program::Rows() const {
   return rows;
 }
 
-RECT Program::GadgetRect(int number) const {
+RECT Program::Rect(int number) const {
   RECT rect = {};
-  GetWindowRect(Gadget(number), &rect);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+  GetWindowRect(number ? Gadget(number) : window_, &rect);
   return rect;
-}
-
-POINT Program::ScreenPoint(int x, int y) const {
-  RECT outer = {};
-  GetWindowRect(window_, &outer);
-  return {outer.left + x, outer.top + y};
-}
-
-std::vector<COLORREF> Program::Area(const RECT& area) const {
-  const POINT corner = ScreenPoint(area.left, area.top);
-  return input::ScreenArea(
-      {corner.x, corner.y, corner.x + area.right - area.left, corner.y + area.bottom - area.top});
 }
 
 bool Program::ToFront() const {
@@ -422,21 +387,15 @@ bool Program::ToFront() const {
 }
 
 bool Program::AwaitInput(DWORD milliseconds) const {
-  return WaitFor(
-      [&] {
-        HWND focus = FocusOf(window_);
-        return IsWindowEnabled(window_) && GetForegroundWindow() == window_ && focus &&
-               (focus == window_ || IsChild(window_, focus));
-      },
-      milliseconds);
+  const auto takesInput = [&] {
+    HWND focus = FocusOf(window_);
+    return IsWindowEnabled(window_) && GetForegroundWindow() == window_ && focus &&
+           (focus == window_ || IsChild(window_, focus));
+  };
+  return WaitFor(takesInput, milliseconds);
 }
 
 int Program::FocusedGadget() const { return GetDlgCtrlID(FocusOf(window_)); }
-
-void Program::ClickGadget(int number) const {
-  const POINT centre = input::Centre(Gadget(number));
-  input::Click(centre.x, centre.y);
-}
 
 void Program::ClickCell(int row, int column) const {
   HWND cell = Gadget(CellGadget(row, column));
@@ -446,9 +405,14 @@ void Program::ClickCell(int row, int column) const {
   WaitFor([&] { return FocusOf(window_) == cell; }, ANSWER_TIMEOUT);
 }
 
-void Program::Type(const char* keys) const {
+void Program::Type(const char* keys, bool replacing) const {
   for (const char* key = keys; *key; ++key) {
     const HWND focus = FocusOf(window_);
+    // What the cell holds is selected, so that the typing replaces it.
+    if (replacing && *key != '\t') {
+      input::KeyPress(VK_HOME);
+      input::KeyPress(VK_END, input::SHIFT);
+    }
     input::KeyPress(*key == '\t' ? VK_TAB : static_cast<WORD>(toupper(*key)));
     // Keys go to the window that has the focus when they are queued, so the
     // next key waits until Tab has moved it.
@@ -458,31 +422,19 @@ void Program::Type(const char* keys) const {
 
 bool Program::TypeInCell(int row, int column, const char* keys, const char* last) const {
   ClickCell(row, column);
-  int gadget = CellGadget(row, column);
-  for (const char* key = keys; *key; ++key) {
-    if (*key == '\t') ++gadget;
-    // What the cell holds is selected, so that the typing replaces it.
-    if (*key != '\t') {
-      input::KeyPress(VK_HOME);
-      input::KeyPress(VK_END, input::SHIFT);
-    }
-    const char one[] = {*key, '\0'};
-    Type(one);
-  }
+  Type(keys, true);
+  const auto tabs = std::count(keys, keys + strlen(keys), '\t');
+  const int gadget = CellGadget(row, column) + static_cast<int>(tabs);
   return WaitFor([&] { return Text(gadget) == last; }, ANSWER_TIMEOUT);
 }
 
 void Program::PointerAway() {
-  input::MouseMove(GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4);
+  input::MouseMove({GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4});
 }
 
-HWND Program::FindBox() const {
-  for (HWND window : VisibleWindows(id_)) {
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (strcmp(name, "#32770") == 0) return window;
-  }
-  return nullptr;
+HWND Program::Find(const char* className, const char* title) const {
+  const std::vector<HWND> windows = VisibleWindows(id_, className, title);
+  return windows.empty() ? nullptr : windows[0];
 }
 
 HWND Program::AwaitBox(DWORD milliseconds) const {
@@ -502,8 +454,7 @@ bool Program::AnswerBox(HWND box) {
   HWND ok = GetDlgItem(box, IsWindowVisible(GetDlgItem(box, IDOK)) ? IDOK : IDCANCEL);
   auto gone = [&] { return !IsWindow(box) || !IsWindowVisible(box); };
   for (int attempt = 0; attempt < 3 && ok; ++attempt) {
-    const POINT centre = input::Centre(ok);
-    input::Click(centre.x, centre.y);
+    input::Click(input::Centre(ok));
     if (WaitFor(gone, 1500)) return true;
   }
   // The click did not reach it: close it so that the run goes on.
@@ -512,17 +463,12 @@ bool Program::AnswerBox(HWND box) {
   return false;
 }
 
-bool Program::NoBoxFor(DWORD milliseconds) const {
-  return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
-}
-
 bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const {
-  return WaitFor(
-      [&] {
-        HWND box = FindBox();
-        return box ? (AnswerBox(box), false) : done() && !FindBox();
-      },
-      milliseconds);
+  const auto answered = [&] {
+    HWND box = FindBox();
+    return box ? (AnswerBox(box), false) : done() && !FindBox();
+  };
+  return WaitFor(answered, milliseconds);
 }
 
 std::optional<DWORD> Program::AwaitExit(DWORD milliseconds) const {

@@ -16,15 +16,17 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/layout.h"
+
 // Input as a person gives it; coordinates are the screen's.
 namespace input {
 
 enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2, ALT = 4 };
 
-void MouseMove(int x, int y);
+void MouseMove(POINT at);
 void MouseDown();
 void MouseUp();
-void Click(int x, int y);
+void Click(POINT at);
 // Lets the double-click time pass, so that the next press is a click of its own.
 void AwaitDoubleClickTime();
 void KeyPress(WORD virtualKey, uint32_t modifiers = NONE);
@@ -40,9 +42,11 @@ using Grid = std::array<std::string, 9>;
 
 // Polls `condition` every few milliseconds; true once it holds.
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds);
-// The visible top-level windows of a process (of all for 0), and the count
-// of all its windows, child windows included.
-std::vector<HWND> VisibleWindows(DWORD process);
+// The visible top-level windows of a process (of all for 0), of a class and
+// with a title when they are given, and the count of all its windows, child
+// windows included.
+std::vector<HWND> VisibleWindows(DWORD process, const char* className = nullptr,
+                                 const char* title = nullptr);
 int CountWindows(DWORD process);
 // The stored text answers even while the program is busy; the asked text is
 // what the window answers to WM_GETTEXT.
@@ -52,6 +56,8 @@ bool SetClipboardText(const char* text);
 // A whole file, made anew; false when it could not be written.
 bool WriteBytes(const std::string& path, const Bytes& bytes);
 std::optional<Bytes> ReadBytes(const std::string& path);  // none when it cannot be read
+// A folder of that name, made in the driver's temporary folder.
+std::string NewFolder(const std::string& name);
 // A host path as the platform takes it ("/w/x" becomes "Z:\w\x").
 std::string WindowsPath(std::string path);
 
@@ -84,8 +90,7 @@ class Program {
   // "sudoku.syd" holding `settings` when given; a probe build is told to
   // see `refused` fail (probe.h). Start also waits until the main window is
   // shown, takes messages and is painted, and in front.
-  bool Launch(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
-              const char* refused = nullptr);
+  bool Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused);
   bool Start(const std::optional<Bytes>& settings = std::nullopt, const char* exe = nullptr,
              const char* refused = nullptr);
   // The temporary folder (TMP) the program is started with; the driver's
@@ -98,34 +103,36 @@ class Program {
   HWND Gadget(int number) const { return GetDlgItem(window_, number); }
   int FocusedGadget() const;  // the number of the gadget with the keyboard focus
   std::string Text(int number) const { return AskedText(Gadget(number)); }
-  std::string Caption(int number) const { return StoredText(Gadget(number)); }
   bool Enabled(int number) const { return Gadget(number) && IsWindowEnabled(Gadget(number)); }
   int SliderPosition() const;
-  std::string Cell(int row, int column) const;
+  std::string Cell(int row, int column) const { return Text(CellGadget(row, column)); }
   // The nine rows, "." for an empty field, "?" for one of several characters.
   Grid Rows() const;
-  RECT GadgetRect(int number) const;               // window coordinates
-  POINT ScreenPoint(int x, int y) const;           // of a window point
-  std::vector<COLORREF> Area(const RECT& area) const;  // window coordinates
+  RECT Rect(int number = 0) const;  // of a gadget, or of the window for 0
 
   bool ToFront() const;
   // Waits until the window takes input again: enabled, in front and holding
   // the focus. Keys or clicks sent before that are lost.
   bool AwaitInput(DWORD milliseconds) const;
-  void ClickGadget(int number) const;
+  void ClickGadget(int number) const { input::Click(input::Centre(Gadget(number))); }
   void ClickCell(int row, int column) const;
-  // Digits, letters and '\t' (Tab), each key in turn.
-  void Type(const char* keys) const;
+  // Digits, letters and '\t' (Tab), each key in turn; each replacing what
+  // the field holds when `replacing`.
+  void Type(const char* keys, bool replacing = false) const;
   // Clicks the cell and types `keys`, each key replacing what the cell holds
   // (Tab moves on); waits until the last cell typed reads `last`.
   bool TypeInCell(int row, int column, const char* keys, const char* last) const;
   static void PointerAway();  // so that no tooltip comes up
 
-  HWND FindBox() const;
+  // Its first visible top-level window of the class and title given (null: any).
+  HWND Find(const char* className, const char* title = nullptr) const;
+  HWND FindBox() const { return Find("#32770"); }
   HWND AwaitBox(DWORD milliseconds) const;
   static Box ReadBox(HWND box);
   static bool AnswerBox(HWND box);  // clicks OK; true once the box is gone
-  bool NoBoxFor(DWORD milliseconds) const;
+  bool NoBoxFor(DWORD milliseconds) const {
+    return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
+  }
   // Answers each box that comes until `done` holds with none up.
   bool AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const;
 

@@ -5,11 +5,8 @@
 namespace e2e {
 
 inline constexpr char WINDOW_TITLE[] = "Tessel SUDOKU";
-// The frameless window's outer rectangle at start.
-inline constexpr int WINDOW_X = 120;
-inline constexpr int WINDOW_Y = 80;
-inline constexpr int WINDOW_WIDTH = 766;
-inline constexpr int WINDOW_HEIGHT = 579;
+// The frameless window's outer rectangle at start, 766 x 579 pixels.
+inline constexpr RECT WINDOW_RECT = {120, 80, 120 + 766, 80 + 579};
 
 inline constexpr int CellGadget(int row, int column) { return 31 + 9 * row + column; }
 inline constexpr int MarkerNumber(int row, int column) { return 166 + 9 * row + column; }

@@ -1,6 +1,5 @@
 // The probe build's named pipe, shared by the probe and the driver: a client
-// writes one request byte and reads the answer, a text, until the probe
-// closes its end.
+// writes one request byte and reads the answer, a text, as one message.
 #pragma once
 
 namespace e2e {
