@@ -64,9 +64,10 @@ constexpr std::array<Peers, 81> PEERS = [] {
 // How many candidates each mask holds, 10 for a filled cell, so that one
 // is never the fewest: a table, as the baseline x86-64 target has no
 // population-count instruction.
-constexpr std::array<uint8_t, 2 * FILLED> DIGIT_COUNT = [] {
-  std::array<uint8_t, 2 * FILLED> counts{};
-  for (unsigned mask = 0; mask < 2 * FILLED; ++mask) {
+constexpr unsigned MASKS = 2 * FILLED;  // every candidate mask, with and without the mark
+constexpr std::array<uint8_t, MASKS> DIGIT_COUNT = [] {
+  std::array<uint8_t, MASKS> counts{};
+  for (unsigned mask = 0; mask < MASKS; ++mask) {
     counts[mask] = static_cast<uint8_t>(mask & FILLED ? 10 : std::popcount(mask));
   }
   return counts;

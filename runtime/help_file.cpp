@@ -70,7 +70,7 @@ void DeleteLeftCopies(const char* folder, const Carried& carried) {
   HANDLE search = FindFirstFileA(path, &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    if (lstrlenA(found.cFileName) >= static_cast<int>(NAME_ROOM)) continue;
+    if (strlen(found.cFileName) >= NAME_ROOM) continue;
     wsprintfA(path, "%s%s", folder, found.cFileName);
     if (HoldsCarried(path, carried)) DeleteFileA(path);  // fails while a viewer holds it
   } while (FindNextFileA(search, &found));

@@ -21,7 +21,9 @@ Position Parse(const char* cells) {
 // Every row, column and box holds each digit once.
 bool Solved(const Position& d) {
   for (int k = 0; k < 9; ++k) {
-    int row = 0, column = 0, box = 0;
+    int row = 0;
+    int column = 0;
+    int box = 0;
     for (int j = 0; j < 9; ++j) {
       row |= 1 << d[k * 9 + j];
       column |= 1 << d[j * 9 + k];
@@ -58,7 +60,8 @@ TEST(CompleteSearch, SolvesEveryHardPuzzleAndProvesEveryImpossibleOne) {
   EXPECT_TRUE(SolveCompletely(empty) == 1 && Solved(empty) && completeSearchSteps == 81);
   Position repeated = Parse(HARD_PUZZLES[0].cells);
   repeated[1] = 8;  // a second 8 in row 0
-  Position outOfRange{}, negative{};
+  Position outOfRange{};
+  Position negative{};
   outOfRange[40] = 10;
   negative[40] = -3;
   const std::pair<Position, int> impossible[] = {

@@ -7,13 +7,17 @@
 #include "runtime/memory.h"
 #include "runtime/strings.h"
 
+namespace {
+
 // The Windows build reports a stop in a message box that waits for a click,
 // so stops are checked in the native build only.
-#ifdef _WIN32
-#define EXPECT_OUT_OF_ROOM(statement) (void)0
-#else
-#define EXPECT_OUT_OF_ROOM(statement) EXPECT_DEATH(statement, "out of room")
+void ExpectOutOfRoom([[maybe_unused]] void (*statement)()) {
+#ifndef _WIN32
+  EXPECT_DEATH(statement(), "out of room");
 #endif
+}
+
+}  // namespace
 
 // Results of one statement coexist in the text area until the scope ends.
 TEST(Strings, ResultsAtTheirBoundaries) {
@@ -70,8 +74,8 @@ TEST(Strings, ScopeAssignmentAndReservedOutput) {
   memset(typed, 'x', size_t(room) - 6);
   typed[room - 6] = '\0';
   EXPECT_EQ(StrLen(TempCommit(typed)), room - 6);
-  EXPECT_OUT_OF_ROOM(StrJoin("abc", "de"));  // six bytes where five are left
+  ExpectOutOfRoom([] { StrJoin("abc", "de"); });  // six bytes where five are left
   EXPECT_TRUE(StrEqual(StrRemove("1234", "4"), "123") && StrEqual(StrLeft("x", 0), "") &&
               TempStringAreaUsed() == TEMP_STRING_AREA_SIZE);
-  EXPECT_OUT_OF_ROOM(TempReserve(1));
+  ExpectOutOfRoom([] { TempReserve(1); });
 }
