@@ -77,7 +77,7 @@ TEST(Help, EveryWayReachesItsPageOrElseItsKeyword) {
 
 // The program's visible help windows (the viewer's main windows).
 std::vector<HWND> HelpWindows(const Program& program) {
-  return VisibleWindows(program.ProcessId(), "HH Parent");
+  return WindowsOf(program.ProcessId(), "HH Parent");
 }
 
 // Clicks Help; the one help window, once it has come to the front as a new
@@ -106,7 +106,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
     ASSERT_TRUE(program.Start());
     const HWND help = OpenHelpWindow(program);
     ASSERT_TRUE(help) << "no help window";
-    EXPECT_EQ(StoredText(help), "Tessel SUDOKU Help");
+    EXPECT_EQ(TextOf(help, true), "Tessel SUDOKU Help");
     EXPECT_EQ(FilesIn(folder), oneFile);
     // Sudoku rules and the portrait turn the same window to their pages.
     // Wine's viewer shows no page text without its HTML engine, so the pages

@@ -100,8 +100,7 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
       EXPECT_EQ(program.Rows(), shown) << "while the message is up";
       if (std::string(how) == "button") Shot(program, std::string("solve-") + name);
       Program::AnswerBox(box);
-      EXPECT_TRUE(
-          WaitFor([&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
+      EXPECT_TRUE(ButtonShows(program, SOLVE, SOLVE_TEXT, true));
       EXPECT_TRUE(program.NoBoxFor(300));
       EXPECT_EQ(program.Rows(), shown);
       if (solution) break;
@@ -149,7 +148,7 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   }
   Shot(program, "check-markers");
   EXPECT_TRUE(WaitFor([&] { return MarkersPresent(program).empty(); }, PAUSE_BOUND));
-  EXPECT_TRUE(WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, 3000));
+  EXPECT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
   EXPECT_TRUE(program.NoBoxFor(700)) << "markers were shown, so no confirmation";
   EXPECT_EQ(program.Rows(), typed);
 
@@ -159,7 +158,7 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   EXPECT_TRUE(WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, 3000));
   EXPECT_TRUE(program.TypeInCell(4, 4, "0", "0"));
   input::KeyPress('C', input::CONTROL);
-  ASSERT_TRUE(WaitFor([&] { return ButtonShows(program, CHECK, CHECKING_TEXT, false); }, 3000));
+  ASSERT_TRUE(ButtonShows(program, CHECK, CHECKING_TEXT, false));
   const DWORD busySince = GetTickCount();
   HWND box = program.AwaitBox(PAUSE_BOUND);
   ASSERT_TRUE(box);
@@ -171,7 +170,7 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   EXPECT_EQ(confirmation.icon, Box::Icon::NONE);
   Shot(program, "box-check");
   Program::AnswerBox(box);
-  EXPECT_TRUE(WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, 3000));
+  EXPECT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
   EXPECT_EQ(program.Cell(4, 4), "0");
 }
 

@@ -92,7 +92,7 @@ TEST(StartUp, NoRoomForTheProgramStateStopsWithAMessage) {
     const Box read = Program::ReadBox(box);
     EXPECT_EQ(read.title, "Tessel SUDOKU");
     EXPECT_NE(read.text.find("not enough memory"), std::string::npos) << read.text;
-    EXPECT_EQ(VisibleWindows(program.ProcessId()).size(), 1u) << "a window opened";
+    EXPECT_EQ(WindowsOf(program.ProcessId()).size(), 1u) << "a window opened";
     Program::AnswerBox(box);
     EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), 1u);
     EXPECT_EQ(program.Settings(), SettingsBytes(1, 3));
@@ -138,11 +138,11 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
     const RECT was = program.Rect();
     const POINT from = {was.left + at.x, was.top + at.y};
     input::MouseMove(from);
-    input::MouseDown();
+    input::MouseButton(true);
     for (int step = 1; step <= 10; Sleep(20), ++step) {
       input::MouseMove({from.x + dx * step / 10, from.y + dy * step / 10});
     }
-    input::MouseUp();
+    input::MouseButton(false);
     const LONG top = was.top + dy;
     EXPECT_TRUE(WaitFor([&] { return program.Rect().top == top; }, 3000));
     EXPECT_EQ(program.Rect().left, was.left + dx);
