@@ -13,52 +13,13 @@ namespace {
 constexpr COLORREF YELLOW = RGB(255, 255, 224);
 constexpr COLORREF GREEN = RGB(216, 248, 216);
 
-// Ten first starts, in an empty folder and with a file whose level 7 is
-// none, the donated flag set: each begins at Easy, slider and name, its
-// first Enter digits (button or Ctrl+E) gives 1 to 9 digits, more than one
-// at least once, and closing saves level 1 with the flag as it was read.
-TEST(StartUp, FirstStartsBeginAtEasy) {
-  bool severalDigits = false;
-  for (int start = 0; start < 10; ++start) {
-    const bool withFile = start % 2 == 1;
-    SCOPED_TRACE(testing::Message() << "start " << start << (withFile ? ", level 7" : ""));
-    Program program;
-    ASSERT_TRUE(program.Start(withFile ? std::optional(SettingsBytes(1, 7)) : std::nullopt));
-    if (start == 0) {
-      Shot(program, "start");
-      const RECT outer = program.Rect();
-      EXPECT_TRUE(EqualRect(&outer, &WINDOW_RECT));
-      // Above the slanted edge, inside the window's rectangle but cut away.
-      EXPECT_NE(WindowFromPoint({outer.left + 2, outer.top + 2}), program.Window());
-      EXPECT_EQ(GetAncestor(WindowFromPoint({outer.left + 383, outer.top + 300}), GA_ROOT),
-                program.Window());
-      // Each empty cell shows its box's colour inside its border.
-      for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW},
-                                                {8, 8, YELLOW}, {0, 3, GREEN}, {3, 0, GREEN}}) {
-        const RECT cell = program.Rect(CellGadget(row, column));
-        const std::vector<COLORREF> inside =
-            input::ScreenArea({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
-        EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << row << ", " << column;
-      }
-      EXPECT_EQ(program.Rows(), EMPTY_ROWS);
-      EXPECT_FALSE(program.Settings()) << "the settings file is written only at the end";
-    }
-    EXPECT_EQ(program.SliderPosition(), 1);
-    EXPECT_EQ(program.Text(LEVEL_NAME), "Easy sudoku");
-    start % 4 < 2 ? program.ClickGadget(ENTER_DIGITS) : input::KeyPress('E', input::CONTROL);
-    const int digits = Filled(AwaitNewPosition(program, EMPTY_ROWS));
-    EXPECT_TRUE(digits >= 1 && digits <= 9) << digits;
-    severalDigits = severalDigits || digits > 1;
-    EXPECT_EQ(Quit(program), 0u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(withFile ? 1 : 0, 1));
-  }
-  EXPECT_TRUE(severalDigits) << "every first position held one digit";
-}
-
-// Each way out ends the process with code 0 and saves the level the slider
-// was moved to; ending the process from outside keeps the file as it was.
-// The file's level 7 is none: the program starts at Easy.
-TEST(Closing, EveryWayOutSavesTheLevel) {
+// First starts, in an empty folder and with a file whose level 7 is none,
+// the donated flag set: each begins at Easy, slider and name, and its first
+// Enter digits (button or Ctrl+E) gives 1 to 9 digits, more than one at least
+// once. Each way out then ends the process with code 0 and saves the level
+// the slider was moved to, with the flag as it was read; ending the process
+// from outside leaves the file as it was.
+TEST(StartUp, FirstStartsBeginAtEasyAndEveryWayOutSavesTheLevel) {
   // How the program is ended, and whether it saves.
   const std::tuple<const char*, std::function<void(Program&)>, bool> waysOut[] = {
       {"Escape", [](Program&) { input::KeyPress(VK_ESCAPE); }, true},
@@ -69,15 +30,46 @@ TEST(Closing, EveryWayOutSavesTheLevel) {
       {"WM_CLOSE", [](Program& p) { PostMessageA(p.Window(), WM_CLOSE, 0, 0); }, true},
       {"ended from outside", [](Program& p) { p.Kill(); }, false},
   };
-  for (const auto& [name, close, saves] : waysOut) {
-    SCOPED_TRACE(name);
-    Program program;
-    ASSERT_TRUE(program.Start(SettingsBytes(0, 7)));
-    EXPECT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
-    close(program);
-    EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), saves ? 0u : 1u);
-    EXPECT_EQ(program.Settings(), SettingsBytes(0, saves ? 2 : 7));
+  bool severalDigits = false;
+  int start = 0;
+  for (const bool withFile : {false, true}) {
+    const std::optional<Bytes> file = withFile ? std::optional(SettingsBytes(1, 7)) : std::nullopt;
+    for (const auto& [name, close, saves] : waysOut) {
+      SCOPED_TRACE(std::string(name) + (withFile ? ", level 7" : ""));
+      Program program;
+      ASSERT_TRUE(program.Start(file));
+      if (start == 0) {
+        Shot(program, "start");
+        const RECT outer = program.Rect();
+        EXPECT_TRUE(EqualRect(&outer, &WINDOW_RECT));
+        // Above the slanted edge, inside the window's rectangle but cut away.
+        EXPECT_NE(WindowFromPoint({outer.left + 2, outer.top + 2}), program.Window());
+        EXPECT_EQ(GetAncestor(WindowFromPoint({outer.left + 383, outer.top + 300}), GA_ROOT),
+                  program.Window());
+        // Each empty cell shows its box's colour inside its border.
+        for (const auto& [row, column, colour] : {std::tuple{0, 0, YELLOW}, {4, 4, YELLOW},
+                                                  {8, 8, YELLOW}, {0, 3, GREEN}, {3, 0, GREEN}}) {
+          const RECT cell = program.Rect(CellGadget(row, column));
+          const std::vector<COLORREF> inside =
+              input::ScreenArea({cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3});
+          EXPECT_GT(std::count(inside.begin(), inside.end(), colour), 500) << row << ", " << column;
+        }
+        EXPECT_EQ(program.Rows(), EMPTY_ROWS);
+        EXPECT_FALSE(program.Settings()) << "the settings file is written only at the end";
+      }
+      EXPECT_EQ(program.SliderPosition(), 1);
+      EXPECT_EQ(program.Text(LEVEL_NAME), "Easy sudoku");
+      start++ % 2 ? input::KeyPress('E', input::CONTROL) : program.ClickGadget(ENTER_DIGITS);
+      const int digits = Filled(AwaitNewPosition(program, EMPTY_ROWS));
+      EXPECT_TRUE(digits >= 1 && digits <= 9) << digits;
+      severalDigits = severalDigits || digits > 1;
+      EXPECT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
+      close(program);
+      EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), saves ? 0u : 1u);
+      EXPECT_EQ(program.Settings(), saves ? SettingsBytes(withFile ? 1 : 0, 2) : file);
+    }
   }
+  EXPECT_TRUE(severalDigits) << "every first position held one digit";
 }
 
 // Without room for its marker list or cell grid the program says so and

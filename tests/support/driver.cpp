@@ -64,9 +64,14 @@ void KeyPress(WORD virtualKey, uint32_t modifiers) {
   Send(events);
 }
 
-POINT Centre(HWND window) {
+RECT RectOf(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
+  return rect;
+}
+
+POINT Centre(HWND window) {
+  const RECT rect = RectOf(window);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
@@ -82,11 +87,9 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
   GdiFlush();
-  std::vector<COLORREF> colours(static_cast<size_t>(width) * height);
   const auto* pixels = static_cast<const uint32_t*>(bits);  // 0x00RRGGBB, top row first
-  for (size_t i = 0; i < colours.size(); ++i) {
-    colours[i] = RGB(pixels[i] >> 16 & 0xFF, pixels[i] >> 8 & 0xFF, pixels[i] & 0xFF);
-  }
+  std::vector<COLORREF> colours(pixels, pixels + static_cast<size_t>(width) * height);
+  for (COLORREF& c : colours) c = RGB(c >> 16, c >> 8, c);
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -161,11 +164,9 @@ Box::Icon IconOf(HWND box) {
       continue;
     }
     if (!shown) return Box::Icon::NONE;
-    RECT rect = {};
-    GetWindowRect(child, &rect);
     int red = 0;
     int blue = 0;
-    for (COLORREF pixel : input::ScreenArea(rect)) {
+    for (COLORREF pixel : input::ScreenArea(input::RectOf(child))) {
       red += GetRValue(pixel) > 150 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100;
       blue += GetBValue(pixel) > 150 && GetRValue(pixel) < 100;
     }
@@ -296,7 +297,7 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
   const std::string path = WindowsPath(exe ? exe : TESSEL_EXE);
-  std::string command = "\"" + path + "\"";
+  std::string command = '"' + path + '"';
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
@@ -350,12 +351,6 @@ Grid Program::Rows() const {
     rows[i / 9] += text.empty() ? '.' : text.size() == 1 ? text[0] : '?';
   }
   return rows;
-}
-
-RECT Program::Rect(int number) const {
-  RECT rect = {};
-  GetWindowRect(number ? Gadget(number) : window_, &rect);
-  return rect;
 }
 
 bool Program::ToFront() const {

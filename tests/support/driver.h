@@ -28,6 +28,7 @@ void MouseMove(POINT at);
 void MouseButton(bool down);
 void Click(POINT at);
 void KeyPress(WORD virtualKey, uint32_t modifiers = NONE);
+RECT RectOf(HWND window);  // on the screen
 POINT Centre(HWND window);
 std::vector<COLORREF> ScreenArea(const RECT& area);  // row by row
 
@@ -101,7 +102,8 @@ class Program {
   std::string Cell(int row, int column) const { return Text(CellGadget(row, column)); }
   // The nine rows, "." for an empty field, "?" for one of several characters.
   Grid Rows() const;
-  RECT Rect(int number = 0) const;  // of a gadget, or of the window for 0
+  // Of a gadget, or of the window for 0.
+  RECT Rect(int number = 0) const { return input::RectOf(number ? Gadget(number) : window_); }
 
   bool ToFront() const;
   // Waits until the window takes input again: enabled, in front and holding
