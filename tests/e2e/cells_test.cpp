@@ -63,7 +63,7 @@ TEST(EnterDigitsAndClearCells, EachLevelEntersAtMostItsNumberOfDigits) {
       rows = AwaitNewPosition(program, rows);
       EXPECT_LE(Filled(rows), MOST_DIGITS[level]);
     }
-    if (level == 3) Shot(program, "enter-digits");
+    if (level == 3) program.Shot("enter-digits");
     // Clear cells, by its button and by Ctrl+R, empties every field quietly.
     level == 1 ? input::KeyPress('R', input::CONTROL) : program.ClickGadget(CLEAR);
     EXPECT_TRUE(WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, 3000));

@@ -21,12 +21,6 @@ inline Bytes SettingsBytes(int32_t donated, int32_t level) {
   return {reinterpret_cast<const uint8_t*>(values), reinterpret_cast<const uint8_t*>(values + 2)};
 }
 
-// A screenshot once the program has painted what it shows.
-inline void Shot(const Program& program, const std::string& name) {
-  program.AwaitPainted(1000);
-  SaveScreenshot("e2e-" + name);
-}
-
 inline const Grid EMPTY_ROWS = {".........", ".........", ".........", ".........", ".........",
                                 ".........", ".........", ".........", "........."};
 

@@ -1,7 +1,7 @@
 // The About window and the donation dialog: every way of closing them with
 // another program's window on the desktop, what they show, what they hand to
-// the shell, the donated flag they keep, and a side window that cannot be
-// made. The probe build records what reaches the shell.
+// the shell, and the donated flag they keep. The probe build records what
+// reaches the shell.
 #include <atomic>
 #include <initializer_list>
 
@@ -90,7 +90,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFrontAndTheDonatedFlag) {
       EXPECT_FALSE(IsWindowEnabled(program.Window()));
       if (way == 0 && kind == &ABOUT_WINDOW) {
         program.ClickGadget(ENTER_DIGITS);  // reaches nothing
-        SaveScreenshot("about-window");
+        program.Shot("about-window");
         ClickGadgetOf(side, WEB_LINK);
         ClickGadgetOf(side, MAIL_LINK);
         EXPECT_TRUE(ShellOpened(program, {WEB_PAGE, MAIL_ADDRESS}));
@@ -100,7 +100,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFrontAndTheDonatedFlag) {
         EXPECT_EQ("mailto:" + TextOf(GetDlgItem(side, MAIL_LINK)), MAIL_ADDRESS);
       }
       if (way == 0 && kind == &DONATION_DIALOG) {
-        SaveScreenshot("donation-dialog");
+        program.Shot("donation-dialog");
         input::KeyPress('W', input::CONTROL);
         ClickGadgetOf(side, WILL_DONATE);
         EXPECT_TRUE(ShellOpened(program, {WEB_PAGE, MAIL_ADDRESS, DONATION_PAGE, DONATION_PAGE}));
@@ -147,24 +147,6 @@ TEST(SideWindows, ClosingKeepsTheProgramInFrontAndTheDonatedFlag) {
   PostThreadMessageA(bystanderThread, WM_QUIT, 0, 0);
   WaitForSingleObject(bystander, 5000);
   CloseHandle(bystander);
-}
-
-// A side window whose window or gadget list cannot be made leaves nothing
-// open and the main window enabled and in use.
-TEST(SideWindows, ThatCannotBeMadeLeaveTheMainWindowUsable) {
-  for (const char* refused : {"sideWindow", "sideGadgetList"}) {
-    SCOPED_TRACE(refused);
-    Program program;
-    ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, refused));
-    for (const Side* side : {&ABOUT_WINDOW, &DONATION_DIALOG}) {
-      input::KeyPress(side->shortcut, input::CONTROL);
-      Sleep(500);
-      EXPECT_EQ(WindowsOf(program.ProcessId()).size(), 1u) << side->title;
-      EXPECT_TRUE(program.AwaitInput(STEP_TIMEOUT)) << side->title;
-    }
-    EXPECT_TRUE(program.TypeInCell(4, 4, "7", "7")) << "the main window no longer responds";
-    EXPECT_EQ(Quit(program), 0u);
-  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Start-up and shutdown of the real program: the window it opens and its
 // coloured cells, minimising and moving it, the settings file it reads and
-// writes, every way of ending it, a start without memory for its state, and
-// what the exe file carries.
+// writes, every way of ending it, a start without memory for its state or
+// its side windows, and what the exe file carries.
 #include <algorithm>
 #include <tuple>
 
@@ -39,7 +39,7 @@ TEST(StartUp, FirstStartsBeginAtEasyAndEveryWayOutSavesTheLevel) {
       Program program;
       ASSERT_TRUE(program.Start(file));
       if (start == 0) {
-        Shot(program, "start");
+        program.Shot("start");
         const RECT outer = program.Rect();
         EXPECT_TRUE(EqualRect(&outer, &WINDOW_RECT));
         // Above the slanted edge, inside the window's rectangle but cut away.
@@ -73,11 +73,25 @@ TEST(StartUp, FirstStartsBeginAtEasyAndEveryWayOutSavesTheLevel) {
 }
 
 // Without room for its marker list or cell grid the program says so and
-// stops with a non-zero code before its window opens, leaving the file.
-TEST(StartUp, NoRoomForTheProgramStateStopsWithAMessage) {
-  for (const char* refused : {"markerList", "cellGrid"}) {
+// stops with a non-zero code before its window opens, leaving the file. A
+// side window whose window or gadget list cannot be made leaves nothing open
+// and the main window enabled and in use.
+TEST(StartUp, RefusedCreationsAreReportedOrLeaveTheProgramInUse) {
+  for (const char* refused : {"markerList", "cellGrid", "sideWindow", "sideGadgetList"}) {
     SCOPED_TRACE(refused);
     Program program;
+    if (std::string(refused).starts_with("side")) {
+      ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, refused));
+      for (const Side* side : {&ABOUT_WINDOW, &DONATION_DIALOG}) {
+        input::KeyPress(side->shortcut, input::CONTROL);
+        Sleep(500);
+        EXPECT_EQ(WindowsOf(program.ProcessId()).size(), 1u) << side->title;
+        EXPECT_TRUE(program.AwaitInput(STEP_TIMEOUT)) << side->title;
+      }
+      EXPECT_TRUE(program.TypeInCell(4, 4, "7", "7")) << "the main window no longer responds";
+      EXPECT_EQ(Quit(program), 0u);
+      continue;
+    }
     ASSERT_TRUE(program.Launch(SettingsBytes(1, 3), TESSEL_PROBE_EXE, refused));
     HWND box = program.AwaitBox(STEP_TIMEOUT);
     ASSERT_TRUE(box) << "no message";
@@ -123,7 +137,7 @@ TEST(Window, MinimiseRestoreAndMoveKeepTheGrid) {
   EXPECT_TRUE(WaitFor([&] { return program.Rect().left == WINDOW_RECT.left; }, 3000));
   EXPECT_EQ(program.Rect().bottom, WINDOW_RECT.bottom);
   EXPECT_EQ(program.Rows(), typed);
-  Shot(program, "restored");
+  program.Shot("restored");
   // Dragged by the roof picture, then back from between two boxes.
   const std::tuple<POINT, int, int> drags[] = {{{383, 185}, 60, 40}, {{301, 350}, -60, -40}};
   for (const auto& [at, dx, dy] : drags) {

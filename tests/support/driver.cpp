@@ -258,7 +258,8 @@ std::string ProbeAsk(DWORD process, char request) {
   return answer;
 }
 
-void SaveScreenshot(const std::string& name) {
+void Program::Shot(const std::string& name) const {
+  AwaitPainted(1000);
   char folder[MAX_PATH] = "";
   if (!GetEnvironmentVariableA("TESSEL_SCREENSHOT_DIR", folder, sizeof folder)) return;
   const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -269,7 +270,7 @@ void SaveScreenshot(const std::string& name) {
   BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
   file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
   CreateDirectoryA(folder, nullptr);
-  std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
+  std::ofstream out(std::string(folder) + "\\e2e-" + name + ".bmp", std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
   out.write(reinterpret_cast<const char*>(&header), sizeof header);
   for (COLORREF c : pixels) out.put(GetBValue(c)).put(GetGValue(c)).put(GetRValue(c)).put(0);
@@ -285,11 +286,9 @@ Program::~Program() {
 }
 
 bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
-  if (own_) {
-    static int serial = 0;
-    const std::string name = "tessel-e2e-" + std::to_string(GetCurrentProcessId());
-    directory_ = NewFolder(name + "-" + std::to_string(++serial));
-  }
+  static int serial = 0;  // a folder of its own for each start
+  const std::string name = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+  if (own_) directory_ = NewFolder("tessel-e2e-" + name);
   if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
   // In a job, so that ending the program also ends what it started.
   job_ = CreateJobObjectA(nullptr, nullptr);

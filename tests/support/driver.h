@@ -61,8 +61,6 @@ std::string WindowsPath(std::string path);
 PROCESS_MEMORY_COUNTERS MemoryOf(DWORD process);  // zeros when they cannot be read
 // The probe build's answer to a request (probe.h); empty without one.
 std::string ProbeAsk(DWORD process, char request);
-// The whole screen as NAME.bmp in the folder TESSEL_SCREENSHOT_DIR names.
-void SaveScreenshot(const std::string& name);
 
 // A message box of the program, as the user sees it.
 struct Box {
@@ -93,6 +91,9 @@ class Program {
   HWND Window() const { return window_; }
   DWORD ProcessId() const { return id_; }
   bool AwaitPainted(DWORD milliseconds) const;
+  // The whole screen, once the program has painted what it shows, as
+  // e2e-NAME.bmp in the folder TESSEL_SCREENSHOT_DIR names.
+  void Shot(const std::string& name) const;
 
   HWND Gadget(int number) const { return GetDlgItem(window_, number); }
   int FocusedGadget() const;  // the number of the gadget with the keyboard focus
