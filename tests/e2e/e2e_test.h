@@ -78,8 +78,8 @@ inline bool ChecksTwoSixes(const Program& program) {
   Program::PointerAway();  // no tooltip over the fields
   input::KeyPress('C', input::CONTROL);
   return WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT) &&
-         ButtonShows(program, CHECK, CHECK_TEXT, true) &&
-         !program.Gadget(MarkerNumber(0, 2)) && program.NoBoxFor(300);
+         ButtonShows(program, CHECK, CHECK_TEXT, true) && !program.Gadget(MarkerNumber(0, 2)) &&
+         program.NoBoxFor(300);
 }
 
 // Gives the slider the focus without touching it (the caption field, then

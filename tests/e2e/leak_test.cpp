@@ -70,8 +70,7 @@ struct Figures {
 Figures Measure(const Program& program, int round, DWORD start) {
   Sleep(300);  // let painting settle
   const DWORD id = program.ProcessId();
-  Figures f{round, static_cast<int>(WindowsOf(id, nullptr, nullptr, true).size()), 0,
-            MemoryOf(id)};
+  Figures f{round, static_cast<int>(WindowsOf(id, nullptr, nullptr, true).size()), 0, MemoryOf(id)};
   f.gdi = static_cast<int>(strtol(ProbeAsk(id, PROBE_GDI_COUNT).c_str(), nullptr, 10));
   printf("| %d | %d | %d | %zu | %zu | %zu | %.1f |\n", round, f.windows, f.gdi,
          f.memory.WorkingSetSize >> 10, f.memory.PeakWorkingSetSize >> 10,

@@ -216,8 +216,8 @@ std::string TextOf(HWND window, bool stored) {
   char text[1024] = "";
   if (stored) return {text, static_cast<size_t>(GetWindowTextA(window, text, sizeof text))};
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_NORMAL, ANSWER_TIMEOUT, &length);
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                      ANSWER_TIMEOUT, &length);
   return {text, std::min<size_t>(length, sizeof text - 1)};
 }
 
