@@ -21,12 +21,6 @@ inline Bytes SettingsBytes(int32_t donated, int32_t level) {
   return {reinterpret_cast<const uint8_t*>(values), reinterpret_cast<const uint8_t*>(values + 2)};
 }
 
-// A screenshot once the program has painted what it shows.
-inline void Shot(const Program& program, const std::string& name) {
-  program.AwaitPainted(1000);
-  SaveScreenshot("e2e-" + name);
-}
-
 inline const Grid EMPTY_ROWS = {".........", ".........", ".........", ".........", ".........",
                                 ".........", ".........", ".........", "........."};
 
@@ -50,15 +44,23 @@ inline int Filled(const Grid& rows) {
 }
 
 // A command's button: disabled with its busy text while the command runs,
-// enabled with its own text afterwards.
-inline bool ButtonShows(const Program& program, int button, const char* text, bool enabled) {
-  return program.Enabled(button) == enabled && StoredText(program.Gadget(button)) == text;
+// enabled with its own text afterwards; true once it shows `text`.
+inline bool ButtonShows(const Program& program, int button, const char* text, bool enabled,
+                        DWORD milliseconds = STEP_TIMEOUT) {
+  const auto shows = [&] {
+    return program.Enabled(button) == enabled && TextOf(program.Gadget(button), true) == text;
+  };
+  return WaitFor(shows, milliseconds);
 }
 
-// Answers each box that comes until Solve for me is back; true then.
+// Answers each box that comes until Solve for me is back with none up; true then.
 inline bool AnswerSolveBoxes(const Program& program) {
-  const auto back = [&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); };
-  return program.AnswerBoxesUntil(back, STEP_TIMEOUT);
+  const auto answered = [&] {
+    HWND box = program.FindBox();
+    return box ? (Program::AnswerBox(box), false)
+               : ButtonShows(program, SOLVE, SOLVE_TEXT, true, 0) && !program.FindBox();
+  };
+  return WaitFor(answered, STEP_TIMEOUT);
 }
 
 // Ends the program with its Escape shortcut; its exit code.
@@ -76,8 +78,8 @@ inline bool ChecksTwoSixes(const Program& program) {
   Program::PointerAway();  // no tooltip over the fields
   input::KeyPress('C', input::CONTROL);
   return WaitFor([&] { return program.Gadget(MarkerNumber(0, 2)) != nullptr; }, STEP_TIMEOUT) &&
-         WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, STEP_TIMEOUT) &&
-         !program.Gadget(MarkerNumber(0, 2)) && program.NoBoxFor(300);
+         ButtonShows(program, CHECK, CHECK_TEXT, true) && !program.Gadget(MarkerNumber(0, 2)) &&
+         program.NoBoxFor(300);
 }
 
 // Gives the slider the focus without touching it (the caption field, then

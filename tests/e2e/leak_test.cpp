@@ -61,10 +61,8 @@ const char* Round(Program& program, int round, bool extras) {
 }
 
 struct Figures {
-  int round;
-  int windows;
-  int gdi;
-  MemoryFigures memory;
+  int round, windows, gdi;
+  PROCESS_MEMORY_COUNTERS memory;  // its commit charge, PagefileUsage, is the private bytes
 };
 
 // Printed as a row of the table the README keeps. Memory is read before the
@@ -72,11 +70,11 @@ struct Figures {
 Figures Measure(const Program& program, int round, DWORD start) {
   Sleep(300);  // let painting settle
   const DWORD id = program.ProcessId();
-  Figures f{round, CountWindows(id), 0, MemoryOf(id)};
+  Figures f{round, static_cast<int>(WindowsOf(id, nullptr, nullptr, true).size()), 0, MemoryOf(id)};
   f.gdi = static_cast<int>(strtol(ProbeAsk(id, PROBE_GDI_COUNT).c_str(), nullptr, 10));
   printf("| %d | %d | %d | %zu | %zu | %zu | %.1f |\n", round, f.windows, f.gdi,
-         f.memory.workingSet >> 10, f.memory.peakWorkingSet >> 10, f.memory.privateBytes >> 10,
-         (GetTickCount() - start) / 1e3);
+         f.memory.WorkingSetSize >> 10, f.memory.PeakWorkingSetSize >> 10,
+         f.memory.PagefileUsage >> 10, (GetTickCount() - start) / 1e3);
   (void)fflush(stdout);
   return f;
 }
@@ -109,14 +107,14 @@ TEST(Leaks, SoakAtEveryLevelKeepsObjectCountsAndMemory) {
   }
   const Figures& first = measured.front();
   ASSERT_GT(first.gdi, 0) << "the probe did not answer";
-  ASSERT_GT(first.memory.workingSet, 0u) << "no memory figures for the program";
+  ASSERT_GT(first.memory.WorkingSetSize, 0u) << "no memory figures for the program";
   for (const Figures& figures : measured) {
     EXPECT_EQ(figures.windows, first.windows) << "after round " << figures.round;
     EXPECT_EQ(figures.gdi, first.gdi) << "after round " << figures.round;
   }
-  const MemoryFigures& last = measured.back().memory;
-  EXPECT_LT(last.workingSet, first.memory.workingSet + MEMORY_MARGIN);
-  EXPECT_LT(last.privateBytes, first.memory.privateBytes + MEMORY_MARGIN);
+  const PROCESS_MEMORY_COUNTERS& last = measured.back().memory;
+  EXPECT_LT(last.WorkingSetSize, first.memory.WorkingSetSize + MEMORY_MARGIN);
+  EXPECT_LT(last.PagefileUsage, first.memory.PagefileUsage + MEMORY_MARGIN);
 }
 
 }  // namespace

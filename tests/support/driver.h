@@ -7,6 +7,7 @@
 #pragma once
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <array>
 #include <cstdint>
@@ -24,12 +25,10 @@ namespace input {
 enum Modifiers : uint32_t { NONE = 0, SHIFT = 1, CONTROL = 2, ALT = 4 };
 
 void MouseMove(POINT at);
-void MouseDown();
-void MouseUp();
+void MouseButton(bool down);
 void Click(POINT at);
-// Lets the double-click time pass, so that the next press is a click of its own.
-void AwaitDoubleClickTime();
 void KeyPress(WORD virtualKey, uint32_t modifiers = NONE);
+RECT RectOf(HWND window);  // on the screen
 POINT Centre(HWND window);
 std::vector<COLORREF> ScreenArea(const RECT& area);  // row by row
 
@@ -42,16 +41,14 @@ using Grid = std::array<std::string, 9>;
 
 // Polls `condition` every few milliseconds; true once it holds.
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds);
-// The visible top-level windows of a process (of all for 0), of a class and
-// with a title when they are given, and the count of all its windows, child
+// The visible top-level windows of a process, of a class and with a title
+// when they are given; with `all`, every window it has, hidden and child
 // windows included.
-std::vector<HWND> VisibleWindows(DWORD process, const char* className = nullptr,
-                                 const char* title = nullptr);
-int CountWindows(DWORD process);
-// The stored text answers even while the program is busy; the asked text is
-// what the window answers to WM_GETTEXT.
-std::string StoredText(HWND window);
-std::string AskedText(HWND window);
+std::vector<HWND> WindowsOf(DWORD process, const char* className = nullptr,
+                            const char* title = nullptr, bool all = false);
+// What the window answers to WM_GETTEXT; the stored text, which answers even
+// while the program is busy, when `stored`.
+std::string TextOf(HWND window, bool stored = false);
 bool SetClipboardText(const char* text);
 // A whole file, made anew; false when it could not be written.
 bool WriteBytes(const std::string& path, const Bytes& bytes);
@@ -61,14 +58,9 @@ std::string NewFolder(const std::string& name);
 // A host path as the platform takes it ("/w/x" becomes "Z:\w\x").
 std::string WindowsPath(std::string path);
 
-struct MemoryFigures {
-  size_t workingSet = 0, peakWorkingSet = 0, privateBytes = 0;
-};
-MemoryFigures MemoryOf(DWORD process);
+PROCESS_MEMORY_COUNTERS MemoryOf(DWORD process);  // zeros when they cannot be read
 // The probe build's answer to a request (probe.h); empty without one.
 std::string ProbeAsk(DWORD process, char request);
-// The whole screen as NAME.bmp in the folder TESSEL_SCREENSHOT_DIR names.
-void SaveScreenshot(const std::string& name);
 
 // A message box of the program, as the user sees it.
 struct Box {
@@ -99,16 +91,20 @@ class Program {
   HWND Window() const { return window_; }
   DWORD ProcessId() const { return id_; }
   bool AwaitPainted(DWORD milliseconds) const;
+  // The whole screen, once the program has painted what it shows, as
+  // e2e-NAME.bmp in the folder TESSEL_SCREENSHOT_DIR names.
+  void Shot(const std::string& name) const;
 
   HWND Gadget(int number) const { return GetDlgItem(window_, number); }
   int FocusedGadget() const;  // the number of the gadget with the keyboard focus
-  std::string Text(int number) const { return AskedText(Gadget(number)); }
+  std::string Text(int number) const { return TextOf(Gadget(number)); }
   bool Enabled(int number) const { return Gadget(number) && IsWindowEnabled(Gadget(number)); }
   int SliderPosition() const;
   std::string Cell(int row, int column) const { return Text(CellGadget(row, column)); }
   // The nine rows, "." for an empty field, "?" for one of several characters.
   Grid Rows() const;
-  RECT Rect(int number = 0) const;  // of a gadget, or of the window for 0
+  // Of a gadget, or of the window for 0.
+  RECT Rect(int number = 0) const { return input::RectOf(number ? Gadget(number) : window_); }
 
   bool ToFront() const;
   // Waits until the window takes input again: enabled, in front and holding
@@ -125,16 +121,15 @@ class Program {
   static void PointerAway();  // so that no tooltip comes up
 
   // Its first visible top-level window of the class and title given (null: any).
-  HWND Find(const char* className, const char* title = nullptr) const;
+  HWND Find(const char* className, const char* title = nullptr) const {
+    const std::vector<HWND> windows = WindowsOf(id_, className, title);
+    return windows.empty() ? nullptr : windows[0];
+  }
   HWND FindBox() const { return Find("#32770"); }
   HWND AwaitBox(DWORD milliseconds) const;
+  bool NoBoxFor(DWORD milliseconds) const { return !AwaitBox(milliseconds); }
   static Box ReadBox(HWND box);
   static bool AnswerBox(HWND box);  // clicks OK; true once the box is gone
-  bool NoBoxFor(DWORD milliseconds) const {
-    return !WaitFor([&] { return FindBox() != nullptr; }, milliseconds);
-  }
-  // Answers each box that comes until `done` holds with none up.
-  bool AnswerBoxesUntil(const std::function<bool()>& done, DWORD milliseconds) const;
 
   std::optional<DWORD> AwaitExit(DWORD milliseconds) const;
   void Kill() const;
