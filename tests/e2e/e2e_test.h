@@ -128,7 +128,7 @@ inline HWND OpenSide(const Program& program, const Side& side, bool byButton) {
     WaitFor([&] { return (window = program.Find(nullptr, side.title)) != nullptr; }, 3000);
   }
   const auto inFront = [&] { return GetForegroundWindow() == window; };
-  if (window && !WaitFor(inFront, 2000)) SetForegroundWindow(window);
+  if (window && !WaitFor(inFront, 2000)) MakeForeground(window);
   Sleep(300);  // for the pictures and texts to reach the screen
   return window;
 }

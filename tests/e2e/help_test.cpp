@@ -131,8 +131,7 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
     ASSERT_TRUE(program.ToFront());
     EXPECT_TRUE(program.TypeInCell(4, 4, "6", "6")) << "no digit taken beside the help";
     // Keys reach the help window: Alt+F4 closes it and the program goes on.
-    SetForegroundWindow(help);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == help; }, STEP_TIMEOUT));
+    ASSERT_TRUE(MakeForeground(help));
     input::KeyPress(VK_F4, input::ALT);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(help); }, STEP_TIMEOUT));
     ASSERT_TRUE(program.ToFront());

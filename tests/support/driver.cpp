@@ -198,6 +198,19 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
   return true;
 }
 
+bool MakeForeground(HWND window, const std::function<void()>& step) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (step) step();
+    else SetForegroundWindow(window);
+    if (!WaitFor([&] { return GetForegroundWindow() == window; }, 2000)) continue;
+    Sleep(300);
+    // The window's thread has taken what reached it meanwhile.
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    if (GetForegroundWindow() == window) return true;
+  }
+  return false;
+}
+
 // The desktop's descendants are every top-level window and all their children.
 std::vector<HWND> WindowsOf(DWORD process, const char* className, const char* title, bool all) {
   std::vector<HWND> found;
@@ -353,11 +366,7 @@ Grid Program::Rows() const {
 }
 
 bool Program::ToFront() const {
-  for (int attempt = 0; attempt < 3 && GetForegroundWindow() != window_; ++attempt) {
-    SetForegroundWindow(window_);
-    WaitFor([&] { return GetForegroundWindow() == window_; }, 1000);
-  }
-  return GetForegroundWindow() == window_;
+  return GetForegroundWindow() == window_ || MakeForeground(window_);
 }
 
 bool Program::AwaitInput(DWORD milliseconds) const {

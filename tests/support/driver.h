@@ -41,6 +41,11 @@ using Grid = std::array<std::string, 9>;
 
 // Polls `condition` every few milliseconds; true once it holds.
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds);
+// Does `step` (the platform's call when none is given) until `window` is the
+// foreground window and stays so a moment: under load Wine may hand on a focus
+// change of the X display late, after a later activation, and so take that
+// activation away again; a user clicks again.
+bool MakeForeground(HWND window, const std::function<void()>& step = {});
 // The visible top-level windows of a process, of a class and with a title
 // when they are given; with `all`, every window it has, hidden and child
 // windows included.
