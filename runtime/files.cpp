@@ -150,4 +150,3 @@ int32_t FileWriteInt32(int32_t value) {
   return SystemWrite(currentFile, bytes);
 }
 
-int32_t FileTableCapacity() { return fileTable.Capacity(); }

@@ -28,6 +28,3 @@ void FileClose(int32_t number);
 int32_t FileReadInt32();
 // The number of bytes written: 4, or 0.
 int32_t FileWriteInt32(int32_t value);
-
-// Numbers the file table holds without growing (for tests).
-int32_t FileTableCapacity();

@@ -64,5 +64,11 @@ TEST(MemoryBlocks, CopyMovesExactlyItsLength) {
   EXPECT_EQ(MemoryCopy("abc", to, 3), to + 3);
   EXPECT_EQ(MemoryCopy("xyz", to + 3, 0), to + 3);
   EXPECT_EQ(MemoryCopy("xyz", to + 3, -1), to + 3);
-  EXPECT_STREQ(to, "abc--");
+  EXPECT_EQ(MemoryCopy("z", to + 4, 1), to + 5);
+  EXPECT_STREQ(to, "abc-z");
+  // No block of no bytes; one byte is a block.
+  EXPECT_EQ(MemoryAlloc(0), nullptr);
+  void* block = MemoryAlloc(1);
+  EXPECT_NE(block, nullptr);
+  MemoryFree(block);
 }

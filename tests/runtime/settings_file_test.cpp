@@ -38,6 +38,9 @@ TEST(SettingsFile, EveryShapeLoadsAndSaves) {
   const fs::path previous = fs::current_path();
   const fs::path folder = previous / "settings-file-test";
   fs::remove_all(folder);
+#ifndef _WIN32
+  const auto descriptors = std::distance(fs::directory_iterator("/proc/self/fd"), {});
+#endif
   ASSERT_TRUE(fs::create_directory(folder) && FileLayerStart());
   fs::current_path(folder);
   for (const auto& t : cases) {
@@ -61,14 +64,25 @@ TEST(SettingsFile, EveryShapeLoadsAndSaves) {
   // closed file's handle, which the system may give to the very next file
   // opened, is not current either.
   ASSERT_NE(FileOpenReadWrite(1, "a"), nullptr);
-  EXPECT_TRUE(FileOpenRead(2, "missing") == nullptr && FileWriteInt32(7) == 0);
+  EXPECT_EQ(FileWriteInt32(5), 4);  // the bytes written
+  EXPECT_TRUE(FileOpenRead(2, "missing") == nullptr && FileWriteInt32(7) == 0 &&
+              FileReadInt32() == 0);
   ASSERT_NE(FileOpenReadWrite(2, "b"), nullptr);
   FileClose(2);
   std::ofstream bystander("c", std::ios::binary);
   EXPECT_EQ(FileWriteInt32(9), 0);
   bystander.close();
-  EXPECT_TRUE(fs::file_size("a") == 0 && fs::file_size("b") == 0 && fs::file_size("c") == 0);
+  ASSERT_NE(FileOpenRead(3, "c"), nullptr);
+  EXPECT_EQ(FileWriteInt32(9), 0) << "written into a file opened for reading";
+  EXPECT_TRUE(fs::file_size("a") == 4 && fs::file_size("b") == 0 && fs::file_size("c") == 0);
+  // Shutdown closes every file, number 0 too: none is left open.
+  ASSERT_NE(FileOpenReadWrite(0, "d"), nullptr);
   FileLayerStop();
+#ifndef _WIN32
+  EXPECT_EQ(std::distance(fs::directory_iterator("/proc/self/fd"), {}), descriptors);
+#endif
+  std::error_code error;  // Windows deletes no file that is still open
+  EXPECT_TRUE(fs::remove("d", error)) << error.message();
   fs::current_path(previous);
   fs::remove_all(folder);
 }
