@@ -51,9 +51,11 @@ TEST(NumberedTables, LookupGrowthAndZeroing) {
   MainHeapRefuseNext(1);  // no room to grow: no record, the table as it was
   EXPECT_TRUE(files.Slot(1000) == nullptr && files.Capacity() == 787 && files.Lookup(5));
   files.Release();
+  EXPECT_TRUE(files.Capacity() == 0 && !files.Lookup(0));  // nothing left to look up
   MainHeapRefuseNext(1);
   EXPECT_TRUE(!files.Create() && files.Capacity() == 0 && !files.Lookup(0));
   NumberedTable<Record, 30, 11> images;
+  EXPECT_TRUE(images.Capacity() == 0 && !images.Lookup(0));  // nothing before it is made
   ASSERT_TRUE(images.Create() && images.Capacity() == 11);
   ASSERT_TRUE(images.Slot(120) != nullptr && images.Capacity() == 150);
   images.Release();
