@@ -86,7 +86,8 @@ TEST(Strings, EachWriterNeedsItsTextAndItsEnd) {
       {5, [] { StrLeft("abcd", 4); }},      {5, [] { StrMid("abcd", 1, 4); }},
       {1, [] { StrMid("abcd", 2, 0); }},    {5, [] { StrRemove("abcd", ""); }},
       {5, [] { StrRemove("abcd", nullptr); }}, {5, [] { StrJoin("ab", "cd"); }},
-      {1, [] { StrJoin(""); }},             {12, [] { StrFromInt(INT32_MIN); }},
+      {1, [] { StrJoin(nullptr); }},        {12, [] { StrFromInt(INT32_MIN); }},
+      {1, [] { StrRemove(nullptr, "5"); }},
       {0, [] { TempReserve(0); }},          {1, [] { TempReserve(1); }},
   };
   for (const auto& w : writers) {
