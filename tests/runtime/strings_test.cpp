@@ -87,7 +87,7 @@ TEST(Strings, EachWriterNeedsItsTextAndItsEnd) {
       {1, [] { StrMid("abcd", 2, 0); }},    {5, [] { StrRemove("abcd", ""); }},
       {5, [] { StrRemove("abcd", nullptr); }}, {5, [] { StrJoin("ab", "cd"); }},
       {1, [] { StrJoin(nullptr); }},        {12, [] { StrFromInt(INT32_MIN); }},
-      {1, [] { StrRemove(nullptr, "5"); }},
+      {1, [] { StrRemove(nullptr, "5"); }}, {1, [] { StrLeft("abcd", 0); }},
       {0, [] { TempReserve(0); }},          {1, [] { TempReserve(1); }},
   };
   for (const auto& w : writers) {
