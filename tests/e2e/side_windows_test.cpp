@@ -66,6 +66,9 @@ DWORD WINAPI RunBystander(LPVOID /*unused*/) {
 struct Bystander {
   DWORD id = 0;
   HANDLE thread = CreateThread(nullptr, 0, RunBystander, nullptr, 0, &id);
+  Bystander() = default;
+  Bystander(const Bystander&) = delete;
+  Bystander& operator=(const Bystander&) = delete;
   ~Bystander() {
     PostThreadMessageA(id, WM_QUIT, 0, 0);
     WaitForSingleObject(thread, 5000);
