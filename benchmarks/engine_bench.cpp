@@ -102,12 +102,12 @@ int main(int argc, char** argv) {
   CellGridCreate();
   for (const NamedPosition& p : HARD_PUZZLES) {
     benchmark::RegisterBenchmark((std::string("BM_CompleteSearch/") + p.name).c_str(),
-                                 CompleteSearch, p.cells)
+                                 CompleteSearch, p.cells.c_str())
         ->Unit(benchmark::kMicrosecond);
   }
   for (const NamedPosition& p : HARD_PUZZLES) {
     benchmark::RegisterBenchmark((std::string("BM_WholeSolving/") + p.name).c_str(),
-                                 WholeSolving, p.cells)
+                                 WholeSolving, p.cells.c_str())
         ->Unit(benchmark::kMillisecond);
   }
   benchmark::Initialize(&argc, argv);

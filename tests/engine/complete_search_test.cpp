@@ -12,7 +12,7 @@
 
 namespace {
 
-Position Parse(const char* cells) {
+Position Parse(const std::string& cells) {
   Position digits{};
   for (int i = 0; i < 81; ++i) digits[i] = int8_t(cells[i] > '0' ? cells[i] - '0' : 0);
   return digits;
@@ -40,7 +40,7 @@ bool Keeps(const Position& given, const Position& d) {
 }
 
 // The grid as a command finds it after reading the fields.
-void LoadPosition(const char* cells) {
+void LoadPosition(const std::string& cells) {
   ResetCells();
   SetGridPosition(Parse(cells));
 }
@@ -48,6 +48,8 @@ void LoadPosition(const char* cells) {
 using SolveGridTest = GridTest;
 
 TEST(CompleteSearch, SolvesEveryHardPuzzleAndProvesEveryImpossibleOne) {
+  ASSERT_EQ(HARD_PUZZLES.size(), HARD_PUZZLE_COUNT) << PUZZLE_FILE;
+  ASSERT_EQ(IMPOSSIBLE_POSITIONS.size(), IMPOSSIBLE_POSITION_COUNT) << PUZZLE_FILE;
   for (const NamedPosition& p : HARD_PUZZLES) {
     SCOPED_TRACE(p.name);
     const Position given = Parse(p.cells);
@@ -64,11 +66,8 @@ TEST(CompleteSearch, SolvesEveryHardPuzzleAndProvesEveryImpossibleOne) {
   Position negative{};
   outOfRange[40] = 10;
   negative[40] = -3;
-  const std::pair<Position, int> impossible[] = {
-      {Parse(IMPOSSIBLE_POSITIONS[0].cells), IMPOSSIBLE_POSITIONS[0].steps},
-      {Parse(IMPOSSIBLE_POSITIONS[1].cells), IMPOSSIBLE_POSITIONS[1].steps},
-      {Parse(IMPOSSIBLE_POSITIONS[2].cells), IMPOSSIBLE_POSITIONS[2].steps},
-      {repeated, 0}, {outOfRange, 0}, {negative, 0}};
+  std::vector<std::pair<Position, int>> impossible = {{repeated, 0}, {outOfRange, 0}, {negative, 0}};
+  for (const NamedPosition& p : IMPOSSIBLE_POSITIONS) impossible.emplace_back(Parse(p.cells), p.steps);
   for (const auto& [given, steps] : impossible) {
     SCOPED_TRACE(steps);
     Position digits = given;
