@@ -1,10 +1,11 @@
-// Shared by the end-to-end tests: settings files, screenshots and the
-// command sequences several tests go through.
+// Shared by the end-to-end tests: settings files, screenshots, the command
+// sequences several tests go through, and another program's window.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 #include <utility>
 
@@ -140,5 +141,42 @@ inline bool CloseSide(Program& program, HWND window, const Side& side, bool byBu
   return WaitFor([&] { return !program.Find(nullptr, side.title); }, STEP_TIMEOUT) &&
          program.AwaitInput(STEP_TIMEOUT);
 }
+
+// A top-level window of another program on the desktop, on a thread of its
+// own that takes its messages; it counts the times it was activated.
+inline std::atomic<int> bystanderActivations;
+inline std::atomic<HWND> bystanderWindow;
+
+inline DWORD WINAPI RunBystander(LPVOID /*unused*/) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_ACTIVATE && LOWORD(w) != WA_INACTIVE) ++bystanderActivations;
+    return DefWindowProcA(window, message, w, l);
+  };
+  windowClass.lpszClassName = "TesselBystander";
+  RegisterClassA(&windowClass);
+  bystanderWindow = CreateWindowExA(0, windowClass.lpszClassName, "Bystander",
+                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 600, 300, 200, nullptr,
+                                    nullptr, nullptr, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
+
+// Runs the other window's thread for as long as it lives, also when a test
+// ends early, so that no later test finds the window.
+struct Bystander {
+  DWORD id = 0;
+  HANDLE thread = CreateThread(nullptr, 0, RunBystander, nullptr, 0, &id);
+  Bystander() { WaitFor([] { return bystanderWindow != nullptr; }, 5000); }
+  Bystander(const Bystander&) = delete;
+  Bystander& operator=(const Bystander&) = delete;
+  ~Bystander() {
+    PostThreadMessageA(id, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    bystanderWindow = nullptr;
+  }
+};
 
 }  // namespace e2e

@@ -2,7 +2,6 @@
 // another program's window on the desktop, what they show, what they hand to
 // the shell, and the donated flag they keep. The probe build records what
 // reaches the shell.
-#include <atomic>
 #include <initializer_list>
 
 #include "tests/e2e/e2e_test.h"
@@ -40,43 +39,6 @@ void ClickCloseBox(HWND window) {
   ADD_FAILURE() << "no close box on the title bar";
 }
 
-// A top-level window of another program on the desktop, on a thread of its
-// own that takes its messages; it counts the times it was activated.
-std::atomic<int> bystanderActivations;
-std::atomic<HWND> bystanderWindow;
-
-DWORD WINAPI RunBystander(LPVOID /*unused*/) {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_ACTIVATE && LOWORD(w) != WA_INACTIVE) ++bystanderActivations;
-    return DefWindowProcA(window, message, w, l);
-  };
-  windowClass.lpszClassName = "TesselBystander";
-  RegisterClassA(&windowClass);
-  bystanderWindow = CreateWindowExA(0, windowClass.lpszClassName, "Bystander",
-                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 600, 300, 200, nullptr,
-                                    nullptr, nullptr, nullptr);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-  return 0;
-}
-
-// Runs the other window's thread for as long as it lives, also when a test
-// ends early, so that no later test finds the window.
-struct Bystander {
-  DWORD id = 0;
-  HANDLE thread = CreateThread(nullptr, 0, RunBystander, nullptr, 0, &id);
-  Bystander() = default;
-  Bystander(const Bystander&) = delete;
-  Bystander& operator=(const Bystander&) = delete;
-  ~Bystander() {
-    PostThreadMessageA(id, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
-    bystanderWindow = nullptr;
-  }
-};
-
 // With another program's window on the desktop, activated while a side
 // window is open and so lying above the main window, every way of closing
 // either side window gives the foreground back to the main window, never to
@@ -90,7 +52,7 @@ TEST(SideWindows, ClosingKeepsTheProgramInFrontAndTheDonatedFlag) {
   // Return, Escape, Ctrl with the letter of the close button, that button, and the close box.
   const char* const ways[] = {"Return", "Escape", "shortcut", "close button", "close box"};
   const Bystander bystander;
-  ASSERT_TRUE(WaitFor([] { return bystanderWindow != nullptr; }, 5000));
+  ASSERT_TRUE(bystanderWindow.load());
   Program program;
   ASSERT_TRUE(program.Start(SettingsBytes(5, 3), TESSEL_PROBE_EXE));
   EXPECT_EQ(program.SliderPosition(), 3);
