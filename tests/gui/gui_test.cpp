@@ -1,9 +1,9 @@
 // The platform layers with real windows, for what the program's own windows
 // never show: the rules every numbered object follows and what shutdown
-// releases (the tooltip control too), shortcuts of a reopened window, the text area's limit, a tooltip
-// set again and gone with its gadget, font styles, exact image pixels, the
-// windows a message box disables, and the help viewer each file goes to. The
-// rest of these layers is tested through the program itself.
+// releases (the tooltip control too), the text area's limit, a tooltip set
+// again and gone with its gadget, exact image pixels, and the help viewer
+// each file goes to. The rest of these layers is tested through the program
+// itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -83,16 +83,6 @@ TEST(Layers, NumberedObjectsAreReplacedAndFreedByNumberAndReleasedAtShutdown) {
   // A free gadget number reads as empty (the restart below clears the text area).
   EXPECT_STREQ(GadgetGetText(5000), "");
   EXPECT_EQ(GadgetGetState(-1), 0);
-  WindowOpen(2, 0, 0, 50, 50, HIDDEN, "");
-  ShortcutAdd(2, VK_ESCAPE, 117);
-  WindowOpen(2, 0, 0, 50, 50, HIDDEN, "");  // the earlier window's Escape goes with it
-  ShortcutAdd(2, 'S' | SHORTCUT_CONTROL, 1);
-  ACCEL entries[8] = {};
-  // The two focus keys every window has, then Control+S once, with the command added last.
-  EXPECT_EQ(CopyAcceleratorTableA(ShortcutAdd(2, 'S' | SHORTCUT_CONTROL, 2), entries, 8), 3);
-  EXPECT_EQ(entries[2].cmd, 2);
-  EXPECT_EQ(entries[2].fVirt & 0x7F, FVIRTKEY | FNOINVERT | FCONTROL);
-
   std::vector<void*> held;
   for (const auto& kind : kinds) held.push_back(kind.make(0));  // 0: the first record
   GadgetSetTooltip(0, "tip");
@@ -131,27 +121,6 @@ TEST(Gadgets, TheTextAreaTakes31999CharactersAndATipSetAgainHasItsLastTextTillIt
   WindowCloseAll();
 }
 
-TEST(Fonts, PointsGiveTheCharacterHeightAndFlagsTheStyle) {
-  HDC screen = GetDC(nullptr);
-  const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  // Weight, italic, underline, strike-out and quality.
-  using Style = std::tuple<LONG, BYTE, BYTE, BYTE, BYTE>;
-  const std::tuple<int32_t, uint32_t, Style> cases[] = {
-      {16, 0, {FW_NORMAL, 0, 0, 0, DEFAULT_QUALITY}},
-      {8, FONT_BOLD | FONT_UNDERLINE, {FW_BOLD, 0, 1, 0, DEFAULT_QUALITY}},
-      {10, FONT_ITALIC | FONT_STRIKEOUT | FONT_HIGH_QUALITY, {FW_NORMAL, 1, 0, 1, PROOF_QUALITY}},
-  };
-  for (const auto& [points, flags, style] : cases) {
-    LOGFONTA lf{};
-    ASSERT_EQ(GetObjectA(FontLoad(8, "Arial", points, flags), sizeof lf, &lf), int{sizeof lf});
-    // Negative: the character's height, not the cell's.
-    EXPECT_EQ(lf.lfHeight, -MulDiv(points, pixelsPerInch, 72)) << points;
-    EXPECT_EQ(Style(lf.lfWeight, lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfQuality), style);
-    EXPECT_STREQ(lf.lfFaceName, "Arial");
-  }
-}
-
 // Pixels of the bitmap that differ from Colour, read back as 0xRRGGBB.
 int32_t WrongPixels(HBITMAP bitmap, int32_t width, int32_t height) {
   BITMAPINFO format{};
@@ -187,49 +156,6 @@ TEST(Images, BmpDataBecomesABitmapWithExactlyItsPixelsAndRefusedDataLeavesItInPl
   EXPECT_EQ(ImageWidth(), 0);  // the current image went with it
 }
 
-std::vector<std::pair<const char*, std::function<void()>>> watches;  // the innermost box last
-
-void CALLBACK AnswerWhenUp(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
-  HWND box = watches.empty() ? nullptr : FindWindowA("#32770", watches.back().first);
-  if (!box) return;  // not up yet
-  KillTimer(nullptr, timer);
-  watches.back().second();
-  SendMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
-// Shows a box, runs whileUp once it is up, then answers it.
-int32_t ShowAndAnswer(const char* title, std::function<void()> whileUp) {
-  watches.emplace_back(title, std::move(whileUp));
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerWhenUp);
-  const int32_t button = ShowMessage(title, "text", MB_ICONINFORMATION);
-  KillTimer(nullptr, timer);
-  watches.pop_back();
-  return button;
-}
-
-TEST(MessageBoxes, DisableTheOtherWindowsWhileUpAndEnableOnlyThoseAfter) {
-  HWND plain = WindowOpen(11, 0, 100, 200, 120, 0, "");
-  HWND disabled = WindowOpen(12, 220, 100, 200, 120, 0, "");
-  HWND hidden = WindowOpen(13, 0, 100, 200, 120, HIDDEN, "");
-  HWND front = WindowOpen(14, 440, 100, 200, 120, 0, "");
-  EnableWindow(disabled, FALSE);
-  SetForegroundWindow(front);
-  ASSERT_EQ(GetForegroundWindow(), front);
-  bool innerUp = false;
-  EXPECT_EQ(ShowAndAnswer("Outer", [&] {
-              EXPECT_FALSE(IsWindowEnabled(plain));
-              EXPECT_FALSE(IsWindowEnabled(front));  // the box's owner
-              EXPECT_TRUE(IsWindowEnabled(hidden));
-              // A box shown meanwhile leaves the first box's windows disabled.
-              ShowAndAnswer("Inner", [&] { innerUp = true; });
-              EXPECT_FALSE(IsWindowEnabled(plain));
-            }),
-            IDOK);
-  EXPECT_TRUE(innerUp && IsWindowEnabled(plain) && IsWindowEnabled(front));
-  EXPECT_FALSE(IsWindowEnabled(disabled));
-  WindowCloseAll();
-}
-
 std::string helpCall;  // the last request: "viewer|file or location|command|data"
 const HWND HTML_VIEWER = reinterpret_cast<HWND>(0x5150);
 
@@ -252,9 +178,7 @@ TEST(Help, TheExtensionChoosesTheViewerAndClosingAsksTheOneUsedLast) {
   const std::string tooLong = longest + "x";
   const std::tuple<const char*, const char*, std::string> cases[] = {
       {"tesselsudoku.Hlp", "", "classic|tesselsudoku.Hlp|3|0"},  // the contents
-      {"tesselsudoku.hlp", nullptr, "classic|tesselsudoku.hlp|3|0"},
       {".hlp", "History", "html|.hlp::/History|0|0"},  // an extension alone is no file
-      {"guide.chm", "Rules of sudoku", "html|guide.chm::/Rules of sudoku|0|0"},
       {"guide.chm", "", "html|guide.chm|0|0"},
       {"guide.chm", longest.c_str(), "html|guide.chm::/" + longest + "|0|0"},
       {"guide.chm", tooLong.c_str(), ""},  // longer than the library takes
