@@ -31,7 +31,7 @@ Grid RowsOf(std::string cells) {
 
 // What types a position from (0, 0), Tab between cells; true once the fields
 // show it.
-std::function<bool(Program&)> Typing(const char* cells) {
+std::function<bool(Program&)> Typing(const std::string& cells) {
   return [rows = RowsOf(cells)](Program& program) {
     std::string keys;  // each cell's digit, if it has one, and Tab to the next
     for (const std::string& row : rows) {
@@ -61,8 +61,8 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
       {"two 5s", Typing("5..5"), nullptr},
       // The first search gives up on it; the complete search proves it
       // impossible, and the typed digits stay.
-      {"no digit fits (8, 8), seen only by search", Typing(IMPOSSIBLE_POSITIONS[0].cells.c_str()), nullptr},
-      {HARD_PUZZLES[0].name.c_str(), Typing(HARD_PUZZLES[0].cells.c_str()),
+      {"no digit fits (8, 8), seen only by search", Typing(IMPOSSIBLE_POSITIONS[0].cells), nullptr},
+      {HARD_PUZZLES[0].name.c_str(), Typing(HARD_PUZZLES[0].cells),
        "812753649943682175675491283154237896369845721287169534521974368438526917796318452"},
   };
   // How the command is started, and the title of the box for an impossible position.
