@@ -36,4 +36,4 @@ inline std::vector<NamedPosition> ReadPositions(const std::string& kind) {
 inline const std::vector<NamedPosition> HARD_PUZZLES = ReadPositions("hard");
 inline const std::vector<NamedPosition> IMPOSSIBLE_POSITIONS = ReadPositions("impossible");
 inline constexpr size_t HARD_PUZZLE_COUNT = 19;
-inline constexpr size_t IMPOSSIBLE_POSITION_COUNT = 3;
+inline constexpr size_t IMPOSSIBLE_POSITION_COUNT = 4;
