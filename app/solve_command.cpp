@@ -1,6 +1,7 @@
 // "Solve for me": single candidates first, then the depth-first search with
 // its limit of tries, and where it gives up the complete search; the
-// solution goes into the cell fields.
+// solution goes into the cell fields. A position without one, or one the
+// search could not finish, leaves the fields as the user typed them.
 #include "app/cell_fields.h"
 #include "app/commands.h"
 #include "engine/cell_grid.h"
@@ -16,18 +17,14 @@ namespace {
 
 int32_t solveStart;
 Text solveMessage;
-int32_t exceptionalFlag;
 
 constexpr char UNSOLVABLE_FROM_BUTTON[] = " Unsolvable Sudoku !!!";
 constexpr char UNSOLVABLE_FROM_SHORTCUT[] = "Unsolvable Sudoku !!!";
 constexpr char UNSOLVABLE_TEXT[] = "It is impossible to solve this Sudoku.";
-constexpr char EXCEPTIONAL_TITLE[] = "Unsolvable initial configuration";
-constexpr char EXCEPTIONAL_TEXT[] =
-    "Note:\n\nExceptional grid configuration. Program is not able to solve this sudoku.\n\n"
-    "Tessel SUDOKU enters initial numbers at random. Thus there may be an Unsolvable "
-    "configuration.\n\nAdditionally, User could enter an unsolvable configuration. ";
-constexpr char ANALYZE_TEXT[] =
-    "Analyze the diagram.\n\nAfter pushing *OK* button all digits will be removed from fields.";
+constexpr char UNFINISHED_TITLE[] = "Solve for me";
+constexpr char UNFINISHED_TEXT[] =
+    "The program could not finish solving this position.\n\n"
+    "Your digits are left as you typed them.";
 constexpr char SOLVED_TITLE[] = "Sudoku solved !";
 
 bool AnyCellConflicts() {
@@ -77,29 +74,19 @@ void SolveForMe(int32_t startedBy) {
   }
   solveStart = Milliseconds();
   const int32_t result = SolveGrid();
-  // No completion exists: the grid holds only what was given and deduced,
-  // so the fields stay as the user left them.
-  if (result == 0) {
-    ShowUnsolvable(startedBy);
-    RestoreButton();
-    return;
-  }
-  // Only a fault in the complete search could bring this case back.
-  if (result == 2) {
-    ShowMessage(EXCEPTIONAL_TITLE, EXCEPTIONAL_TEXT, MB_ICONINFORMATION);
-    exceptionalFlag = 1;
-  } else {
+  if (result == 1) {
     BuildSolvedMessage();
-  }
-  WriteCells();
-  if (exceptionalFlag != 1) {
+    WriteCells();
     ShowMessage(SOLVED_TITLE, solveMessage, MB_ICONINFORMATION);
+    StrSet(solveMessage, nullptr);  // only the message needed it
+  } else if (result == 0) {
+    // No completion exists: the grid holds only what was given and deduced,
+    // so the fields stay as the user left them.
+    ShowUnsolvable(startedBy);
   } else {
-    // The user looks at how far the search got before the fields are emptied.
-    ShowMessage(EXCEPTIONAL_TITLE, ANALYZE_TEXT, MB_ICONINFORMATION);
-    ClearCellFields();
+    // The complete search reached its guard: the grid holds a search's
+    // guesses, which never reach the fields.
+    ShowMessage(UNFINISHED_TITLE, UNFINISHED_TEXT, MB_ICONINFORMATION);
   }
-  exceptionalFlag = 0;
-  StrSet(solveMessage, nullptr);  // only the message needed it
   RestoreButton();
 }

@@ -1,8 +1,8 @@
 // A test build of the program with a probe: beside the program's own thread,
 // a probe thread answers requests on the named pipe "\\.\pipe\tessel-probe-PID"
 // (probe.h). The help viewer and the shell's open call are replaced by
-// recorders; TESSEL_REFUSE makes one creation fail, or leaves the program
-// without an HTML help viewer.
+// recorders; TESSEL_REFUSE makes one creation fail, leaves the program
+// without an HTML help viewer, or lowers the complete search's guard.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "app/side_window.h"
+#include "engine/complete_search.h"
 #include "runtime/help_viewers.h"
 #include "tests/support/probe.h"
 
@@ -94,6 +95,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   sideWindowFaults = {strcmp(refused, "sideWindow") == 0, strcmp(refused, "sideGadgetList") == 0};
   InitializeCriticalSection(&logLock);
   const bool htmlHelp = strcmp(refused, "htmlHelp") != 0;
+  if (strcmp(refused, "searchGuard") == 0) completeSearchGuard = e2e::PROBE_SEARCH_GUARD;
   HelpViewersReplace({RecordHelp, htmlHelp ? RecordHtmlHelp : nullptr});
   shellOpener = RecordShell;
   CloseHandle(CreateThread(nullptr, 0, ServeProbe, nullptr, 0, nullptr));

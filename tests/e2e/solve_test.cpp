@@ -1,7 +1,8 @@
 // The commands that reason about the puzzle. "Solve for me" on positions a
-// user can type: the solution of an empty grid, two repeated digits, a
-// position without any completion, and a published hard puzzle that the
-// first search, with its 30000 tries, does not finish; what each message
+// user can type: the solution of an empty grid, two repeated digits, two
+// positions without any completion, and a published hard puzzle that the
+// first search, with its 30000 tries, does not finish; the guard of the
+// complete search, lowered in the probe build; what each message
 // says and what the user sees in the fields and on the button while it is
 // up, and afterwards. "Check and answer": markers over repeated digits
 // during the pause, or the confirmation for a position without repeats,
@@ -46,6 +47,7 @@ std::function<bool(Program&)> Typing(const std::string& cells) {
 
 TEST(Solve, EachOutcomeAsTheUserSeesIt) {
   ASSERT_EQ(HARD_PUZZLES.size(), HARD_PUZZLE_COUNT) << PUZZLE_FILE;
+  ASSERT_EQ(IMPOSSIBLE_POSITIONS.size(), IMPOSSIBLE_POSITION_COUNT) << PUZZLE_FILE;
   // A position typed in, and the solution the fields show while the message
   // says it is solved and afterwards; none for a position the message calls
   // impossible, which stays as typed, so that every way of starting is tried.
@@ -62,6 +64,9 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
       // The first search gives up on it; the complete search proves it
       // impossible, and the typed digits stay.
       {"no digit fits (8, 8), seen only by search", Typing(IMPOSSIBLE_POSITIONS[0].cells), nullptr},
+      // Once the complete search's guard; now proved impossible without a guess.
+      {IMPOSSIBLE_POSITIONS.back().name.c_str(), Typing(IMPOSSIBLE_POSITIONS.back().cells),
+       nullptr},
       {HARD_PUZZLES[0].name.c_str(), Typing(HARD_PUZZLES[0].cells),
        "812753649943682175675491283154237896369845721287169534521974368438526917796318452"},
   };
@@ -101,6 +106,31 @@ TEST(Solve, EachOutcomeAsTheUserSeesIt) {
       if (solution) break;
     }
   }
+}
+
+// Should the complete search ever reach its guard (the probe build lowers
+// it), the user is told so plainly, and the typed digits stay in the cells,
+// none of the search's guesses among them.
+TEST(Solve, AGuardReachedLeavesTheTypedDigits) {
+  Program program;
+  ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE, "searchGuard"));
+  ASSERT_TRUE(Typing(HARD_PUZZLES[0].cells)(program));
+  const Grid typed = program.Rows();
+  program.ClickGadget(SOLVE);
+  HWND box = program.AwaitBox(STEP_TIMEOUT);
+  ASSERT_TRUE(box);
+  const Box seen = Program::ReadBox(box);
+  EXPECT_EQ(seen.title, "Solve for me");
+  EXPECT_EQ(seen.text,
+            "The program could not finish solving this position.\n\n"
+            "Your digits are left as you typed them.");
+  EXPECT_EQ(seen.icon, Box::Icon::INFORMATION);
+  EXPECT_EQ(program.Rows(), typed) << "while the message is up";
+  program.Shot("solve-guard");
+  Program::AnswerBox(box);
+  EXPECT_TRUE(ButtonShows(program, SOLVE, SOLVE_TEXT, true));
+  EXPECT_TRUE(program.NoBoxFor(300));
+  EXPECT_EQ(program.Rows(), typed);
 }
 
 constexpr COLORREF PURPLE = RGB(99, 0, 148);

@@ -14,7 +14,10 @@ inline constexpr char PROBE_LOG = 'L';
 
 // Names what the probe build is to see fail: "markerList" or "cellGrid"
 // (start-up's allocations), "sideWindow" or "sideGadgetList"; "htmlHelp"
-// leaves it without an HTML help viewer, as without "hhctrl.ocx".
+// leaves it without an HTML help viewer, as without "hhctrl.ocx";
+// "searchGuard" lowers the complete search's guard to PROBE_SEARCH_GUARD
+// placements, which a hard puzzle reaches.
 inline constexpr char PROBE_REFUSE_VARIABLE[] = "TESSEL_REFUSE";
+inline constexpr int PROBE_SEARCH_GUARD = 50;
 
 }  // namespace e2e
