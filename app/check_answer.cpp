@@ -2,8 +2,8 @@
 #include "app/cell_fields.h"
 #include "app/commands.h"
 #include "engine/cell_grid.h"
-#include "engine/timing.h"
 #include "gui/gadget.h"
+#include "gui/window.h"
 #include "runtime/messages.h"
 #include "ui/check_markers.h"
 #include "ui/main_window.h"
@@ -13,7 +13,7 @@ int32_t markerCount;
 
 namespace {
 
-// The window does not respond meanwhile: the markers are the whole answer.
+// The window takes no input meanwhile: the markers are the whole answer.
 constexpr int32_t MARKER_TIME = 4000;
 
 void PlaceMarkers() {
@@ -36,12 +36,11 @@ void RemoveMarkers() {
 }  // namespace
 
 void CheckAndAnswer() {
-  GadgetDisable(BUTTON_CHECK, 1);
-  GadgetSetText(BUTTON_CHECK, "Checking...");
+  ShowButtonBusy(BUTTON_CHECK, "Checking...");
   ResetCells();
   ReadCells();
   PlaceMarkers();
-  Pause(MARKER_TIME);
+  WindowPause(MARKER_TIME);
   RemoveMarkers();
   GadgetDisable(BUTTON_CHECK, 0);
   GadgetSetText(BUTTON_CHECK, "&Check and answer");

@@ -11,6 +11,9 @@
 extern Array<int32_t> markerList;
 extern int32_t markerCount;
 
+// Disables a command's button and paints its busy caption at once, so that
+// the user sees it for the whole of the work.
+void ShowButtonBusy(int32_t button, const char* caption);
 // Marks every digit that repeats in its row, column or box for four
 // seconds; without one, says the Sudoku is being solved properly.
 void CheckAndAnswer();

@@ -63,8 +63,7 @@ void RestoreButton() {
 }  // namespace
 
 void SolveForMe(int32_t startedBy) {
-  GadgetDisable(BUTTON_SOLVE, 1);
-  GadgetSetText(BUTTON_SOLVE, "Solving...");
+  ShowButtonBusy(BUTTON_SOLVE, "Solving...");
   ResetCells();
   ReadCells();
   if (AnyCellConflicts()) {

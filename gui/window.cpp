@@ -341,6 +341,29 @@ HACCEL ShortcutAdd(int32_t windowNumber, int32_t shortcut, int32_t command) {
 
 int32_t EventWindowNumber() { return WindowNumberOf(EventWindow()); }
 
+void WindowPaintNow() {
+  // A paint handler that leaves its window invalid would bring it back at
+  // once; a bounded number of rounds keeps that from holding the thread.
+  constexpr int PAINT_ROUNDS = 200;
+  MSG message;
+  for (int n = 0;
+       n < PAINT_ROUNDS && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++n) {
+    DispatchMessageA(&message);
+  }
+  GdiFlush();
+}
+
+void WindowPause(int32_t milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    WindowPaintNow();
+    const DWORD spent = GetTickCount() - start;
+    if (milliseconds <= 0 || spent >= static_cast<DWORD>(milliseconds)) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds) - spent,
+                              QS_PAINT);
+  }
+}
+
 // One message taken and dispatched; accelerators of the active window first.
 int32_t EventWait() {
   int32_t code = 0;

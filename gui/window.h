@@ -69,6 +69,13 @@ void WindowResize(int32_t width, int32_t height);
 void WindowSetCallback(WindowCallback callback);
 
 int32_t EventWait();
+// Paints what is due in the program's windows and hands it to the screen,
+// taking no input from the queue: a command shows what it changed before
+// it goes on working.
+void WindowPaintNow();
+// Waits `milliseconds` as WindowPaintNow does: the windows are painted
+// meanwhile, input waits in the queue until the command has ended.
+void WindowPause(int32_t milliseconds);
 int32_t EventObject();
 int32_t EventDetail();
 int32_t EventWindowNumber();

@@ -25,6 +25,11 @@ void ShowCheckMarker(int32_t markerNumber, int32_t digit) {
   if (!GadgetListOpen(WindowHandle(MAIN_WINDOW))) return;
   if (digit < 1 || digit > DIGIT_MARKER_COUNT) return;
   if (!ImageLoadFromMemory(markerNumber, PICTURE_DIGIT_MARKERS[digit - 1])) return;
-  PictureCreate(markerNumber, x, y, MARKER_SIZE, MARKER_SIZE, ImageUse(markerNumber), 0);
+  HWND marker =
+      PictureCreate(markerNumber, x, y, MARKER_SIZE, MARKER_SIZE, ImageUse(markerNumber), 0);
+  if (!marker) return;
   GadgetDisable(markerNumber, 1);
+  // A new control goes below its siblings; over the cell it must be above,
+  // or the cell's next repaint would cover it.
+  SetWindowPos(marker, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

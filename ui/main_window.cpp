@@ -158,11 +158,12 @@ void ShowPictures() {
   }
 }
 
+// A cell that repaints leaves out the check marker lying over it.
 void CreateCells() {
   for (int32_t g = FIRST_CELL; g <= LAST_CELL; ++g) {
     const int32_t index = g - FIRST_CELL;
     TextFieldCreate(g, CELL_LEFT[index % 9], CELL_TOP[index / 9], CELL_SIZE, CELL_SIZE, "",
-                    ES_CENTER | ES_NUMBER);
+                    ES_CENTER | ES_NUMBER | WS_CLIPSIBLINGS);
     SetGadgetFont(g, CELL_FONT_SIZE);
   }
 }

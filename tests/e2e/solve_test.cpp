@@ -137,6 +137,18 @@ constexpr COLORREF PURPLE = RGB(99, 0, 148);
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr DWORD PAUSE_BOUND = 8000;  // the pause is 4 s
 
+// The button's face shows a disabled caption: grey text and nothing dark.
+bool GreyCaption(const Program& program, int button) {
+  int grey = 0;
+  int dark = 0;
+  for (const COLORREF c : input::ScreenArea(program.Rect(button))) {
+    const int level = (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3;
+    grey += GetRValue(c) == GetGValue(c) && level >= 0x90 && level <= 0xB8;
+    dark += level < 0x60;
+  }
+  return grey > 100 && dark == 0;
+}
+
 std::vector<int> MarkersPresent(const Program& program) {
   std::vector<int> present;
   for (int number = MarkerNumber(0, 0); number <= MarkerNumber(8, 8); ++number) {
@@ -162,6 +174,9 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   program.ClickGadget(CHECK);
   ASSERT_TRUE(WaitFor([&] { return MarkersPresent(program).size() == 5; }, 3000));
   EXPECT_TRUE(ButtonShows(program, CHECK, CHECKING_TEXT, false));
+  // On the screen too, while the pause lasts: the busy caption drawn grey,
+  // none of the old caption's black, and the button no longer pressed.
+  EXPECT_TRUE(WaitFor([&] { return GreyCaption(program, CHECK); }, 1000));
   for (const auto& [row, column] : marked) {
     SCOPED_TRACE(testing::Message() << "cell " << row << ", " << column);
     const RECT cell = program.Rect(CellGadget(row, column));
@@ -176,6 +191,7 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   program.Shot("check-markers");
   EXPECT_TRUE(WaitFor([&] { return MarkersPresent(program).empty(); }, PAUSE_BOUND));
   EXPECT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
+  EXPECT_TRUE(WaitFor([&] { return !GreyCaption(program, CHECK); }, 1000));
   EXPECT_TRUE(program.NoBoxFor(700)) << "markers were shown, so no confirmation";
   EXPECT_EQ(program.Rows(), typed);
 
@@ -205,6 +221,46 @@ TEST(Check, RepeatedDigitsAreMarkedOtherwiseTheGridIsConfirmed) {
   EXPECT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
   EXPECT_TRUE(IsWindowEnabled(program.Window()));
   EXPECT_EQ(program.Cell(4, 4), "0");
+}
+
+// Used hard first: bursts of Enter digits clicked faster than they run, and
+// clicks and digits typed into the cells while a check pauses. A check of
+// three 3s that see each other then still shows all three markers, each
+// drawn with its digit.
+TEST(Check, EveryMarkerShowsAfterBurstsAndInputDuringThePause) {
+  Program program;
+  ASSERT_TRUE(program.Start());
+  const std::pair<int, int> threes[] = {{0, 4}, {4, 0}, {4, 4}};
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(testing::Message() << "round " << round);
+    for (int click = 0; click < 60; ++click) program.ClickGadget(ENTER_DIGITS);
+    ASSERT_TRUE(program.AwaitInput(STEP_TIMEOUT));
+    input::KeyPress('R', input::CONTROL);
+    ASSERT_TRUE(WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, STEP_TIMEOUT));
+    for (const auto& [row, column] : threes) ASSERT_TRUE(program.TypeInCell(row, column, "3", "3"));
+    program.ClickGadget(CHECK);
+    ASSERT_TRUE(WaitFor([&] { return MarkersPresent(program).size() == 3; }, 3000));
+    // Input meanwhile: it waits for the pause to end, then reaches the cells.
+    program.ClickCell(8, 8);
+    program.Type("5");
+    program.ClickCell(0, 4);
+    program.Type("3");
+    ASSERT_TRUE(WaitFor([&] { return MarkersPresent(program).empty(); }, PAUSE_BOUND));
+    ASSERT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
+    ASSERT_TRUE(program.AwaitInput(STEP_TIMEOUT));
+    program.ClickGadget(CHECK);
+    ASSERT_TRUE(WaitFor([&] { return MarkersPresent(program).size() == 3; }, 3000));
+    Sleep(300);  // the pictures are drawn as they are made
+    for (const auto& [row, column] : threes) {
+      SCOPED_TRACE(testing::Message() << "cell " << row << ", " << column);
+      const std::vector<COLORREF> pixels =
+          input::ScreenArea(program.Rect(MarkerNumber(row, column)));
+      EXPECT_GT(std::count(pixels.begin(), pixels.end(), PURPLE), 200);
+    }
+    program.Shot("check-after-use-" + std::to_string(round));
+    ASSERT_TRUE(WaitFor([&] { return MarkersPresent(program).empty(); }, PAUSE_BOUND));
+    ASSERT_TRUE(ButtonShows(program, CHECK, CHECK_TEXT, true));
+  }
 }
 
 }  // namespace
