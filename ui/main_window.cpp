@@ -11,6 +11,7 @@
 #include "runtime/fonts.h"
 #include "runtime/images.h"
 #include "ui/cell_colouring.h"
+#include "ui/cell_input.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -162,8 +163,8 @@ void ShowPictures() {
 void CreateCells() {
   for (int32_t g = FIRST_CELL; g <= LAST_CELL; ++g) {
     const int32_t index = g - FIRST_CELL;
-    TextFieldCreate(g, CELL_LEFT[index % 9], CELL_TOP[index / 9], CELL_SIZE, CELL_SIZE, "",
-                    ES_CENTER | ES_NUMBER | WS_CLIPSIBLINGS);
+    GuardCellInput(TextFieldCreate(g, CELL_LEFT[index % 9], CELL_TOP[index / 9], CELL_SIZE,
+                                   CELL_SIZE, "", ES_CENTER | ES_NUMBER | WS_CLIPSIBLINGS));
     SetGadgetFont(g, CELL_FONT_SIZE);
   }
 }
