@@ -140,7 +140,14 @@ HWND ShowHelpTopic(const char* file, const char* topic) {
   if (!helpViewers.html) return nullptr;
   char location[MAX_LOCATION_LENGTH + 1];
   if (!HelpLocation(file, topic, location)) return nullptr;
-  return helpViewers.html(nullptr, location, HH_DISPLAY_TOPIC, 0);
+  HWND viewer = helpViewers.html(nullptr, location, HH_DISPLAY_TOPIC, 0);
+  // A viewer already open turns to the topic where it lies, perhaps behind
+  // the program or minimised: it comes to the front, where the user looks.
+  if (viewer && IsWindow(viewer)) {
+    if (IsIconic(viewer)) ShowWindow(viewer, SW_RESTORE);
+    SetForegroundWindow(viewer);
+  }
+  return viewer;
 }
 
 void CloseHelpViewer() {

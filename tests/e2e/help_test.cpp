@@ -112,19 +112,22 @@ TEST(Help, TheViewerOpensBesideTheProgramAndGoesWithIt) {
       continue;
     }
     EXPECT_EQ(TextOf(help, true), "Tessel SUDOKU Help");
-    // Sudoku rules and the portrait turn the same window to their pages.
+    // Sudoku rules, the portrait and Help turn the same window to their pages.
     // Wine's viewer shows no page text without its HTML engine, so the pages
     // are read off the requests, in the test above; here the sign that the
     // window took a request is its navigation pane leaving the Index tab, as
     // it does for every topic it shows.
     const HWND tabs = FindWindowExA(FindWindowExA(help, nullptr, "HH Child", nullptr), nullptr,
                                     "SysTabControl32", nullptr);
-    for (const int gadget : {RULES, PORTRAIT}) {
+    // The window lies behind the program each time, and comes to the front.
+    for (const int gadget : {RULES, PORTRAIT, HELP}) {
       SendMessageA(tabs, TCM_SETCURSEL, 1, 0);
       ASSERT_TRUE(program.ToFront());
       program.ClickGadget(gadget);
       EXPECT_TRUE(WaitFor([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) != 1; },
                           STEP_TIMEOUT));
+      EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == help; }, STEP_TIMEOUT))
+          << "the help window stays behind";
       EXPECT_EQ(WindowsOf(program.ProcessId(), "HH Parent"), std::vector<HWND>{help});
     }
     program.Shot("help-window");
