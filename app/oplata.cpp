@@ -43,6 +43,8 @@ constexpr ShortcutLayout SHORTCUTS[] = {
     {DONATION_WILL_DONATE, SHORTCUT_CONTROL | 'W'},
 };
 
+constexpr char OK_CAPTION[] = "&OK - I understand";
+constexpr char WILL_DONATE_CAPTION[] = "I &will donate";
 constexpr char OK_TIP[] = "Accept your decision.";
 constexpr char WILL_DONATE_TIP[] = "Opens the donation service's page in your web browser.";
 
@@ -51,10 +53,12 @@ void SetGadgetFont(int32_t number, int32_t size) {
   GadgetSetFont(number, FontLoad(number, FONT_FACE, size, FONT_BOLD));
 }
 
-void AddShortcuts(int32_t button) {
+// The table's shortcuts and Alt with the caption's underlined letter.
+void AddShortcuts(int32_t button, const char* caption) {
   for (const ShortcutLayout& shortcut : SHORTCUTS) {
     if (shortcut.button == button) ShortcutAdd(DONATION_WINDOW, shortcut.key, button);
   }
+  ShortcutAddMnemonic(DONATION_WINDOW, caption, button);
 }
 
 // A picture whose image cannot be made is left out.
@@ -66,14 +70,14 @@ void ShowPictures() {
 }
 
 void CreateControls() {
-  ButtonCreate(DONATION_OK, 165, 526, 108, 25, "&OK - I understand");
+  ButtonCreate(DONATION_OK, 165, 526, 108, 25, OK_CAPTION);
   SetGadgetFont(DONATION_OK, 8);
-  AddShortcuts(DONATION_OK);
+  AddShortcuts(DONATION_OK, OK_CAPTION);
   CheckBoxCreate(DONATION_DONATED_BOX, 7, 338, 180, 15, "Yes, I have donated");
   if (donatedFlag == 1) GadgetSetState(DONATION_DONATED_BOX, 1);
   SetGadgetFont(DONATION_DONATED_BOX, 8);
-  ButtonCreate(DONATION_WILL_DONATE, 275, 330, 144, 30, "I &will donate");
-  AddShortcuts(DONATION_WILL_DONATE);
+  ButtonCreate(DONATION_WILL_DONATE, 275, 330, 144, 30, WILL_DONATE_CAPTION);
+  AddShortcuts(DONATION_WILL_DONATE, WILL_DONATE_CAPTION);
   SetGadgetFont(DONATION_WILL_DONATE, 14);
 }
 

@@ -46,6 +46,7 @@ constexpr TextLayout TEXTS[] = {
 };
 
 constexpr int32_t CLOSE_X = 132, CLOSE_Y = 211, CLOSE_WIDTH = 90, CLOSE_HEIGHT = 20;
+constexpr char CLOSE_CAPTION[] = "C&lose";
 constexpr char CLOSE_TIP[] = "Close current window.";
 constexpr int32_t CLOSE_SHORTCUTS[] = {SHORTCUT_CONTROL | 'L', VK_ESCAPE, VK_RETURN};
 
@@ -70,8 +71,9 @@ void ShowBanner() {
 }
 
 void CreateCloseButton() {
-  ButtonCreate(ABOUT_CLOSE, CLOSE_X, CLOSE_Y, CLOSE_WIDTH, CLOSE_HEIGHT, "C&lose");
+  ButtonCreate(ABOUT_CLOSE, CLOSE_X, CLOSE_Y, CLOSE_WIDTH, CLOSE_HEIGHT, CLOSE_CAPTION);
   for (int32_t key : CLOSE_SHORTCUTS) ShortcutAdd(ABOUT_WINDOW, key, ABOUT_CLOSE);
+  ShortcutAddMnemonic(ABOUT_WINDOW, CLOSE_CAPTION, ABOUT_CLOSE);
   SetGadgetFont(ABOUT_CLOSE, 8, FONT_BOLD);
 }
 

@@ -9,9 +9,9 @@
 
 #include "gui/window.h"
 
-// Title bar, system menu and sizing border, centred on the active window.
-inline constexpr uint32_t SIDE_WINDOW_FLAGS =
-    WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WINDOW_CENTRE_ACTIVE;
+// Title bar and system menu, centred on the active window and kept wholly
+// on the work area. Their layouts are fixed, so they cannot be resized.
+inline constexpr uint32_t SIDE_WINDOW_FLAGS = WS_CAPTION | WS_SYSMENU | WINDOW_CENTRE_ACTIVE;
 
 // Set by tests only: while a field is true, every side window's WindowOpen
 // or GadgetListOpen fails as the platform's would.

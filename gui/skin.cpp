@@ -101,11 +101,12 @@ int32_t SkinApply(int32_t windowNumber, int32_t pictureGadget, int32_t imageNumb
   }
 
   // Without SS_NOTIFY the picture lets the mouse through: a press on the face
-  // reaches the window itself, which the program turns into a drag.
+  // reaches the window itself, which the program turns into a drag. It never
+  // paints over the gadgets that lie above it.
   HWND picturePane = PictureCreate(pictureGadget, 0, 0, width, height, face, 0);
   if (picturePane) {
     const LONG style = GetWindowLongA(picturePane, GWL_STYLE);
-    SetWindowLongA(picturePane, GWL_STYLE, style ^ SS_NOTIFY);
+    SetWindowLongA(picturePane, GWL_STYLE, (style ^ SS_NOTIFY) | WS_CLIPSIBLINGS);
   }
   return 1;
 }

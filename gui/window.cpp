@@ -61,10 +61,12 @@ int32_t CentreOnScreen(int32_t screen, int32_t outer) {
   return screen / 2 - (outer < screen ? outer : screen) / 2;
 }
 
-// The same over another window, never left of (or above) the screen.
-int32_t CentreOnWindow(int32_t start, int32_t span, int32_t outer) {
+// The same over another window, moved in where it would cross the edges
+// of the work area, [low, high); one larger than the area starts at `low`.
+int32_t CentreOnWindow(int32_t start, int32_t span, int32_t outer, int32_t low, int32_t high) {
   int32_t edge = start + span / 2 - outer / 2;
-  return edge < 0 ? 0 : edge;
+  if (edge + outer > high) edge = high - outer;
+  return edge < low ? low : edge;
 }
 
 POINT WindowPosition(int32_t x, int32_t y, const RECT& outer, uint32_t centring) {
@@ -75,8 +77,17 @@ POINT WindowPosition(int32_t x, int32_t y, const RECT& outer, uint32_t centring)
   if (centring == WINDOW_CENTRE_ACTIVE && active) {
     RECT activeRect;
     GetWindowRect(active, &activeRect);
-    return {CentreOnWindow(activeRect.left, activeRect.right - activeRect.left, width),
-            CentreOnWindow(activeRect.top, activeRect.bottom - activeRect.top, height)};
+    // The work area of the monitor the active window is on: the screen
+    // without the task bar.
+    MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
+    RECT& work = monitor.rcWork;
+    if (!GetMonitorInfoA(MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST), &monitor)) {
+      work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return {CentreOnWindow(activeRect.left, activeRect.right - activeRect.left, width, work.left,
+                           work.right),
+            CentreOnWindow(activeRect.top, activeRect.bottom - activeRect.top, height, work.top,
+                           work.bottom)};
   }
   return {CentreOnScreen(GetSystemMetrics(SM_CXSCREEN), width),
           CentreOnScreen(GetSystemMetrics(SM_CYSCREEN), height)};
@@ -337,6 +348,19 @@ HACCEL ShortcutAdd(int32_t windowNumber, int32_t shortcut, int32_t command) {
   if (record->shortcutTable) DestroyAcceleratorTable(record->shortcutTable);
   record->shortcutTable = CreateAcceleratorTableA(record->shortcuts, record->shortcutCount);
   return record->shortcutTable;
+}
+
+void ShortcutAddMnemonic(int32_t windowNumber, const char* caption, int32_t command) {
+  for (const char* p = caption; p && *p; ++p) {
+    if (*p != '&') continue;
+    const char mark = *++p;  // "&&" shows an ampersand and marks nothing
+    // A letter's or digit's virtual key is its upper-case character.
+    if (mark >= 'a' && mark <= 'z') ShortcutAdd(windowNumber, SHORTCUT_ALT | (mark - 'a' + 'A'), command);
+    if ((mark >= 'A' && mark <= 'Z') || (mark >= '0' && mark <= '9')) {
+      ShortcutAdd(windowNumber, SHORTCUT_ALT | mark, command);
+    }
+    if (mark != '&') return;
+  }
 }
 
 int32_t EventWindowNumber() { return WindowNumberOf(EventWindow()); }

@@ -81,3 +81,6 @@ int32_t EventDetail();
 int32_t EventWindowNumber();
 
 HACCEL ShortcutAdd(int32_t windowNumber, int32_t shortcut, int32_t command);
+// Alt with the letter a caption underlines ("&Help": Alt+H) as a shortcut
+// for `command`; a caption without one adds nothing.
+void ShortcutAddMnemonic(int32_t windowNumber, const char* caption, int32_t command);

@@ -123,6 +123,33 @@ void AddShortcuts(int32_t button) {
   }
 }
 
+// The caption field's own procedure, behind the one that keeps it from the
+// focus.
+WNDPROC captionProcedure;
+
+// A read-only caption is no place for the keyboard: it is no tab stop, and
+// a click on it leaves the focus (and its caret) where it was.
+LRESULT CALLBACK CaptionProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+      return 0;
+    case WM_SETFOCUS:
+      if (IsWindow(reinterpret_cast<HWND>(wParam))) SetFocus(reinterpret_cast<HWND>(wParam));
+      return 0;
+    default:
+      return CallWindowProcA(captionProcedure, field, message, wParam, lParam);
+  }
+}
+
+void KeepFromFocus(HWND field) {
+  if (!field) return;
+  SetWindowLongPtrA(field, GWL_STYLE, GetWindowLongPtrA(field, GWL_STYLE) & ~WS_TABSTOP);
+  captionProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CaptionProcedure)));
+}
+
 // The slider and the label start at the saved level, when it is one.
 void CreateGadget(const GadgetLayout& g) {
   const char* levelName = LevelName(difficultyLevel);
@@ -130,9 +157,10 @@ void CreateGadget(const GadgetLayout& g) {
     case Kind::BUTTON:
       ButtonCreate(g.number, g.x, g.y, g.width, g.height, g.text);
       AddShortcuts(g.number);
+      ShortcutAddMnemonic(MAIN_WINDOW, g.text, g.number);
       break;
     case Kind::CAPTION_FIELD:
-      TextFieldCreate(g.number, g.x, g.y, g.width, g.height, g.text, ES_READONLY);
+      KeepFromFocus(TextFieldCreate(g.number, g.x, g.y, g.width, g.height, g.text, ES_READONLY));
       break;
     case Kind::LEVEL_SLIDER:
       SliderCreate(g.number, g.x, g.y, g.width, g.height, 1, 3, TBS_AUTOTICKS);
@@ -193,6 +221,10 @@ HWND OpenMainWindow() {
   CreateCells();
   CreateGadgets(PANEL_GADGETS);
   AttachTooltips();
+  // Each new control went below the face picture; every gadget must lie
+  // above it, since the cells leave out what lies above them.
+  SetWindowPos(GadgetHandle(SKIN_PICTURE_GADGET), HWND_BOTTOM, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SkinShow(MAIN_WINDOW, 0);
   return WindowHandle(MAIN_WINDOW);
 }

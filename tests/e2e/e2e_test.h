@@ -15,6 +15,7 @@
 namespace e2e {
 
 constexpr DWORD STEP_TIMEOUT = 10000;
+constexpr DWORD PAUSE_BOUND = 8000;  // Check and answer's pause is 4 s
 
 // The 8 bytes of a settings file.
 inline Bytes SettingsBytes(int32_t donated, int32_t level) {
@@ -83,11 +84,11 @@ inline bool ChecksTwoSixes(const Program& program) {
          program.NoBoxFor(300);
 }
 
-// Gives the slider the focus without touching it (the caption field, then
+// Gives the slider the focus without touching it (the last cell, then
 // Tab) and moves it with a key (an arrow, or Home to the easy end); true
 // once the label names the level.
 inline bool MoveSliderByKey(Program& program, WORD key, int level) {
-  program.ClickGadget(CAPTION);
+  program.ClickCell(8, 8);  // the slider is the tab stop after the last cell
   program.Type("\t");
   input::KeyPress(key);
   return WaitFor([&] { return program.Text(LEVEL_NAME) == LEVEL_NAMES[level]; }, STEP_TIMEOUT) &&

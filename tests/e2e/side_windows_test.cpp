@@ -3,6 +3,7 @@
 // the shell, and the donated flag they keep. The probe build records what
 // reaches the shell.
 #include <initializer_list>
+#include <utility>
 
 #include "tests/e2e/e2e_test.h"
 #include "tests/support/probe.h"
@@ -125,6 +126,74 @@ TEST(SideWindows, ClosingKeepsTheProgramInFrontAndTheDonatedFlag) {
   EXPECT_TRUE(ChecksTwoSixes(program));
   EXPECT_EQ(Quit(program), 0u);
   EXPECT_EQ(program.Settings(), SettingsBytes(1, 3));
+}
+
+// Alt with a button's underlined letter raises the button's command, in
+// the main window and in both side windows. The side windows cannot be
+// resized and open wholly on the work area, also when the main window lies
+// mostly beyond its corner. The read-only caption above the slider is no
+// tab stop, and a click on it leaves the focus where it was.
+TEST(SideWindows, AltLettersRaiseTheButtonsAndSideWindowsStayOnTheWorkArea) {
+  Program program;
+  ASSERT_TRUE(program.Start(std::nullopt, TESSEL_PROBE_EXE));
+  input::KeyPress('E', input::ALT);
+  EXPECT_NE(AwaitNewPosition(program, EMPTY_ROWS), EMPTY_ROWS) << "Alt+E";
+  input::KeyPress('R', input::ALT);
+  EXPECT_TRUE(WaitFor([&] { return program.Rows() == EMPTY_ROWS; }, STEP_TIMEOUT)) << "Alt+R";
+  for (const auto& [letter, title] : {std::pair{'C', "Check and answer"}, {'S', "Sudoku solved !"}}) {
+    input::KeyPress(letter, input::ALT);
+    HWND box = program.AwaitBox(PAUSE_BOUND);
+    ASSERT_TRUE(box) << letter;
+    EXPECT_EQ(Program::ReadBox(box).title, title);
+    Program::AnswerBox(box);
+    ASSERT_TRUE(program.AwaitInput(STEP_TIMEOUT));
+  }
+  input::KeyPress('K', input::ALT);
+  input::KeyPress('H', input::ALT);
+  const auto helpShown = [&] {
+    const std::string log = ProbeAsk(program.ProcessId(), PROBE_LOG);
+    return log.find("rules.html") != std::string::npos &&
+           log.find("commands.html") != std::string::npos;
+  };
+  EXPECT_TRUE(WaitFor(helpShown, STEP_TIMEOUT)) << "Alt+K, Alt+H";
+
+  ASSERT_TRUE(program.TypeInCell(4, 4, "7", "7"));
+  EXPECT_FALSE(GetWindowLongA(program.Gadget(CAPTION), GWL_STYLE) & WS_TABSTOP);
+  program.ClickGadget(CAPTION);
+  Sleep(300);
+  EXPECT_EQ(program.FocusedGadget(), CellGadget(4, 4)) << "the caption took the focus";
+
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(program.Window(), nullptr, work.right - 250, work.bottom - 120, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER);
+  // Each button's underlined letter is the one of its Ctrl shortcut.
+  for (const Side* side : {&DONATION_DIALOG, &ABOUT_WINDOW}) {
+    SCOPED_TRACE(side->title);
+    ASSERT_TRUE(program.ToFront());
+    input::KeyPress(side->shortcut, input::ALT);
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (window = program.Find(nullptr, side->title)) != nullptr; },
+                        STEP_TIMEOUT));
+    const RECT rect = input::RectOf(window);
+    EXPECT_TRUE(rect.left >= work.left && rect.top >= work.top && rect.right <= work.right &&
+                rect.bottom <= work.bottom)
+        << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom;
+    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+    ASSERT_TRUE(MakeForeground(window));
+    if (side == &DONATION_DIALOG) {
+      input::KeyPress('W', input::ALT);
+      const auto opened = [&] {
+        return ProbeAsk(program.ProcessId(), PROBE_LOG).find(DONATION_PAGE) != std::string::npos;
+      };
+      EXPECT_TRUE(WaitFor(opened, STEP_TIMEOUT)) << "Alt+W";
+    }
+    input::KeyPress(side->closeShortcut, input::ALT);
+    EXPECT_TRUE(WaitFor([&] { return !program.Find(nullptr, side->title); }, STEP_TIMEOUT));
+  }
+  ASSERT_TRUE(program.ToFront());
+  input::KeyPress('L', input::ALT);
+  EXPECT_EQ(program.AwaitExit(STEP_TIMEOUT), 0u) << "Alt+L";
 }
 
 }  // namespace

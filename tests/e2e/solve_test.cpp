@@ -129,7 +129,6 @@ TEST(Solve, AGuardReachedLeavesTheTypedDigits) {
 
 constexpr COLORREF PURPLE = RGB(99, 0, 148);
 constexpr COLORREF WHITE = RGB(255, 255, 255);
-constexpr DWORD PAUSE_BOUND = 8000;  // the pause is 4 s
 
 // The button's face shows a disabled caption: grey text and nothing dark.
 bool GreyCaption(const Program& program, int button) {

@@ -39,7 +39,7 @@ def about_banner():
 
 def program_name():
     size = (135, 35)
-    words = text_layer(size, [(67, 18, PROGRAM, font(SANS_BOLD, 17), "mm")])
+    words = text_layer(size, [(67, 18, PROGRAM, font(SANS_BOLD, 15), "mm")])
     frame = frame_mask(size, 1)
     save(paint(size, LIGHT_BLUE, SLATE, np.maximum(words, frame)), "program-name.png")
 
