@@ -7,9 +7,11 @@
 // 1 when the user ticked "Yes, I have donated".
 extern int32_t donatedFlag;
 
-// Reads donatedFlag and then difficultyLevel; without a file both keep
-// their values. Missing bytes read as 0.
+// Reads donatedFlag and then difficultyLevel from a file of exactly 8
+// bytes; without one (or with a file of another length) both keep their
+// values. A level other than 1, 2 and 3 becomes 1.
 void LoadSettings();
-// Writes both over the first 8 bytes, creating the file when it is missing;
-// bytes after those stay. Nothing happens when the file cannot be opened.
+// Writes both as the file's 8 bytes, creating the file when it is missing
+// and dropping whatever it held beyond them. Nothing happens when the file
+// cannot be opened.
 void SaveSettings();

@@ -42,6 +42,13 @@ int32_t SystemWrite(FileHandle file, const uint8_t* bytes) {
   return static_cast<int32_t>(written);
 }
 
+int64_t SystemLength(FileHandle file) {
+  LARGE_INTEGER size{};
+  return GetFileSizeEx(file, &size) ? size.QuadPart : -1;
+}
+
+bool SystemTruncate(FileHandle file) { return SetEndOfFile(file) != 0; }
+
 #else
 
 // Descriptor 0 is valid, and a null handle means "none": the token is the
@@ -76,6 +83,16 @@ int32_t SystemRead(FileHandle file, uint8_t* bytes) {
 int32_t SystemWrite(FileHandle file, const uint8_t* bytes) {
   const ssize_t written = write(DescriptorOf(file), bytes, VALUE_SIZE);
   return written < 0 ? 0 : static_cast<int32_t>(written);
+}
+
+int64_t SystemLength(FileHandle file) {
+  struct stat status{};
+  return fstat(DescriptorOf(file), &status) == 0 ? static_cast<int64_t>(status.st_size) : -1;
+}
+
+bool SystemTruncate(FileHandle file) {
+  const off_t position = lseek(DescriptorOf(file), 0, SEEK_CUR);
+  return position >= 0 && ftruncate(DescriptorOf(file), position) == 0;
 }
 
 #endif
@@ -150,3 +167,6 @@ int32_t FileWriteInt32(int32_t value) {
   return SystemWrite(currentFile, bytes);
 }
 
+int64_t FileLength() { return currentFile ? SystemLength(currentFile) : -1; }
+
+bool FileTruncate() { return currentFile && SystemTruncate(currentFile); }

@@ -28,3 +28,8 @@ void FileClose(int32_t number);
 int32_t FileReadInt32();
 // The number of bytes written: 4, or 0.
 int32_t FileWriteInt32(int32_t value);
+// The current file's length in bytes; -1 without a current file.
+int64_t FileLength();
+// Ends the current file at its position, dropping every byte after it;
+// false without a current file or when the system refuses.
+bool FileTruncate();

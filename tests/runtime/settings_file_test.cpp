@@ -24,12 +24,15 @@ TEST(SettingsFile, EveryShapeLoadsAndSaves) {
       {{1, 0, 0, 0, 7, 0, 0, 0}, {1, 0, 0, 0, 1, 0, 0, 0}, {1, 1}, {1, 1}, BYTES},  // out of range
       {{0, 0, 0, 0, 4, 0, 0, 0}, {0, 0, 0, 0, 2, 0, 0, 0}, {0, 1}, {0, 2}, BYTES},  // just above
       {{5, 0, 0, 0, 2, 0, 0, 0}, {5, 0, 0, 0, 2, 0, 0, 0}, {5, 2}, {5, 2}, BYTES},  // first value 5
-      {{1, 2, 3}, {1, 2, 3, 0, 0, 0, 0, 0}, {0x030201, 1}, {0x030201, 0}, BYTES},   // three bytes
-      {{}, {0, 0, 0, 0, 0, 0, 0, 0}, {0, 1}, {0, 0}, BYTES},                        // empty
+      // A file of another length is damaged: read as none, written as 8 bytes.
+      {{1, 2, 3}, {0, 0, 0, 0, 0, 0, 0, 0}, {99, 1}, {0, 0}, BYTES},  // three bytes
+      {{}, {0, 0, 0, 0, 0, 0, 0, 0}, {99, 1}, {0, 0}, BYTES},         // empty
+      {{1, 0, 0, 0, 2, 0, 0}, {1, 0, 0, 0, 2, 0, 0, 0}, {99, 1}, {1, 2}, BYTES},  // seven
       {{-1, -1, -1, -1, 4, 3, 2, -127}, {-3, -2, -1, -128, 1, 0, 0, 0}, {-1, 1},
        {int32_t(0x80FFFEFD), 1}, BYTES},  // all bits high
-      {{1, 0, 0, 0, 2, 0, 0, 0, 10, 11, 12}, {4, 3, 2, 1, 3, 0, 0, 0, 10, 11, 12}, {1, 2},
-       {0x01020304, 3}, BYTES},  // a longer file keeps its tail
+      {{1, 0, 0, 0, 2, 0, 0, 0, 10}, {4, 3, 2, 1, 3, 0, 0, 0}, {99, 1}, {0x01020304, 3},
+       BYTES},  // nine bytes
+      {Bytes(100, 'x'), {1, 0, 0, 0, 2, 0, 0, 0}, {99, 1}, {1, 2}, BYTES},  // 100 of garbage
       // Neither loading nor saving can open a folder of that name: nothing
       // changes, nothing is said.
       {{}, {}, {99, 1}, {4, 5}, FOLDER},
@@ -66,7 +69,7 @@ TEST(SettingsFile, EveryShapeLoadsAndSaves) {
   ASSERT_NE(FileOpenReadWrite(1, "a"), nullptr);
   EXPECT_EQ(FileWriteInt32(5), 4);  // the bytes written
   EXPECT_TRUE(FileOpenRead(2, "missing") == nullptr && FileWriteInt32(7) == 0 &&
-              FileReadInt32() == 0);
+              FileReadInt32() == 0 && FileLength() == -1 && !FileTruncate());
   ASSERT_NE(FileOpenReadWrite(2, "b"), nullptr);
   FileClose(2);
   std::ofstream bystander("c", std::ios::binary);
