@@ -82,9 +82,10 @@ TEST(Cells, EachCellTakesOneDigitFromAnySourceAndAClickSelectsIt) {
       {"one digit set by a message", send(WM_SETTEXT, 0, "2"), "2"},
       {"emptied by a message", send(WM_SETTEXT, 0, ""), ""},
   };
-  for (const auto& [name, give, after] : cases) {
+  for (const auto& [name, give, then] : cases) {
     SCOPED_TRACE(name);
     give();
+    const std::string after = then;  // a lambda cannot capture a binding
     EXPECT_TRUE(WaitFor([&] { return program.Cell(2, 2) == after; }, 3000));
     EXPECT_FALSE(WaitFor([&] { return program.Cell(2, 2) != after; }, 300)) << program.Cell(2, 2);
   }
