@@ -198,7 +198,10 @@ Outcome Strike(Board& board, const Segment& segment, Mask digits) {
 }
 
 Outcome LockedCandidates(Board& board, bool& progress) {
-  std::array<Mask, SEGMENT_COUNT> held{};  // the candidates of each segment's cells
+  // The candidates of each segment's cells as the pass began: a digit struck
+  // meanwhile can only make a later segment keep what it could have struck,
+  // which the next pass then strikes.
+  std::array<Mask, SEGMENT_COUNT> held{};
   for (int s = 0; s < SEGMENT_COUNT; ++s) {
     for (const uint8_t cell : SEGMENTS[s].cells) held[s] |= board.free[cell];
   }
@@ -217,8 +220,6 @@ Outcome LockedCandidates(Board& board, bool& progress) {
           Strike(board, SEGMENTS[segment.box[k]], claiming) == Outcome::DEAD) {
         return Outcome::DEAD;
       }
-      held[segment.line[k]] &= static_cast<Mask>(~pointing);
-      held[segment.box[k]] &= static_cast<Mask>(~claiming);
     }
   }
   return Outcome::OPEN;
