@@ -175,6 +175,9 @@ TEST(CompleteSearch, SolvesEveryHardPuzzleAndProvesEveryImpossibleOne) {
   }
   Position empty{};  // every cell with nine candidates: one placement each
   EXPECT_TRUE(SolveCompletely(empty) == 1 && Solved(empty) && completeSearchSteps == 81);
+  // The empty grid has completions beyond any count asked for.
+  EXPECT_EQ(CountCompletions(Position{}, 2), 2);
+  EXPECT_EQ(CountCompletions(Position{}, 5), 5);
   Position repeated = Parse(HARD_PUZZLES[0].cells);
   repeated[1] = 8;  // a second 8 in row 0
   Position outOfRange{};
